@@ -78,4 +78,19 @@ bool keystrokesHalted();
 std::vector<std::string> trace();
 void clearTrace();
 
+// The sensor's clock, in milliseconds since reset(). It follows real time
+// until setClock() is called; from then on it stands still except when
+// advanceClock() moves it on, so that range tests never sleep. The range
+// detector never goes back in time: an earlier reading only waits.
+void setClock(int64_t ms);
+void advanceClock(int64_t ms);
+
+// Adds a failure to the running sensor: the named function fails from its
+// next call on, as a failure given in the settings would.
+void injectFailure(const Failure &failure);
+
+// Moves the person in front of the running sensor to this distance (empty:
+// walking to and fro again).
+void setHeldRange(std::optional<int16_t> range);
+
 } // namespace kv3sim
