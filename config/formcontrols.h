@@ -61,7 +61,7 @@ struct FormControls {
     // Idle keystroke rate (About page, out of sight).
     QLineEdit *PressRate = nullptr;
 
-    std::array<KeystrokeSlot, kSlotCount> slots{};
+    std::array<KeystrokeSlot, kSlotCount> keystrokes{}; // by slot index
 
     QCheckBox *ConfigChanged = nullptr;
 };

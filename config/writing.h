@@ -1,0 +1,32 @@
+// Writing the window's configuration to the sensor.
+#pragma once
+
+#include "formcontrols.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace config {
+
+// A control whose text a write cannot turn into a number.
+struct UnreadableField {
+    QString control; // the control's name, for example "InterKeyDelay"
+    QString caption; // what the user sees beside it, for example "Key delay"
+    QString page;    // the tab page it stands on, for example "Walk-Away Keystrokes"
+    QString text;    // the text that could not be read
+};
+
+// Packs the controls into the four records, sends them (SetIdleParms,
+// GetSonarParms and SetSonarParms, SetWalkAwayParms, SetWalkUpParms) and
+// commits them with WriteCfg. Each failed call is reported through `report`
+// and the write goes on. Only when every step succeeded are DeviceUpdated
+// set and "Config Changed" cleared. The KeyCount and KeyCountUp boxes are set
+// to the counts sent.
+//
+// When a text cannot be read, nothing at all is sent and the first such
+// field is returned.
+std::optional<UnreadableField> writeConfig(const FormControls &controls, FormState &state,
+                                           const ErrorReporter &report);
+
+} // namespace config
