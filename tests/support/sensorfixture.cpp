@@ -1,0 +1,61 @@
+#include "sensorfixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace fixture {
+
+kv3sim::Configuration sampleConfiguration()
+{
+    kv3sim::Configuration c;
+    c.sonar = {5, 11, 12, 13, 40, 7, 3, 2};
+    c.idle = {21, 30, 0x81, 76, 22, 23, 24, 25};
+    c.walkAway = {2, 4, {5, 0, 0x88, 0, 2, 9}, 31, 32, {76, 14, 255, 0, 50, 77}};
+    c.walkUp = {1, 2, {1, 0, 0, 0, 0, 3}, 41, 42, {175, 0, 49, 0, 51, 99}};
+    return c;
+}
+
+void resetSensor(const kv3sim::Configuration &stored, std::vector<kv3sim::Failure> failures)
+{
+    kv3sim::Settings settings;
+    settings.heldRange = 30;
+    settings.failures = std::move(failures);
+    kv3sim::reset(settings);
+    kv3sim::setStored(stored);
+}
+
+QStringList calledFunctions()
+{
+    QStringList names;
+    for (const std::string &line : kv3sim::trace())
+        names.append(QString::fromStdString(line).section(QLatin1Char(' '), 0, 0));
+    return names;
+}
+
+int callsOf(const char *function)
+{
+    return static_cast<int>(calledFunctions().count(QLatin1String(function)));
+}
+
+QLineEdit *text(const QWidget *form, const QString &name)
+{
+    return form->findChild<QLineEdit *>(name);
+}
+
+QCheckBox *box(const QWidget *form, const QString &name)
+{
+    return form->findChild<QCheckBox *>(name);
+}
+
+QComboBox *list(const QWidget *form, int number)
+{
+    return form->findChild<QComboBox *>(QStringLiteral("Combo%1").arg(number));
+}
+
+QCheckBox *modifierBox(const QWidget *form, int bit, int slot)
+{
+    return box(form, QStringLiteral("Key1Mods%1(%2)").arg(bit).arg(slot));
+}
+
+} // namespace fixture

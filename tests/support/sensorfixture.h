@@ -1,0 +1,37 @@
+// What the window's tests share about the simulated sensor: a stored
+// configuration with a value in every field, the trace as function names,
+// and finding the window's controls by name.
+#pragma once
+
+#include "kv3sim.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace fixture {
+
+// A configuration in which every field shown holds its own value.
+kv3sim::Configuration sampleConfiguration();
+
+// A fresh, connected-on-start sensor holding `stored`, its distance held at
+// 30 inches; failures as given.
+void resetSensor(const kv3sim::Configuration &stored = sampleConfiguration(),
+                 std::vector<kv3sim::Failure> failures = {});
+
+// The names of the library calls since the trace was last cleared.
+QStringList calledFunctions();
+// How many times a function was called since the trace was last cleared.
+int callsOf(const char *function);
+
+QLineEdit *text(const QWidget *form, const QString &name);
+QCheckBox *box(const QWidget *form, const QString &name);
+QComboBox *list(const QWidget *form, int number); // Combo1 ... Combo12
+// The modifier box of bit value `bit` at slot index `slot`.
+QCheckBox *modifierBox(const QWidget *form, int bit, int slot);
+
+} // namespace fixture

@@ -1,0 +1,295 @@
+// The command buttons, "Disable keystrokes" and closing the window.
+#include "fakemessageboxes.h"
+#include "form1.h"
+#include "sensorfixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using fixture::box;
+using fixture::text;
+
+Q_DECLARE_METATYPE(ui::MsgAnswer)
+
+namespace {
+
+const QString kWriteTitle = QStringLiteral("Zelvora USB Write Parameters");
+const QString kOkPrompt = QStringLiteral("The changes were not written to the device.  Do you want "
+                                         "to write the changes and continue ?");
+const QString kCancelPrompt = QStringLiteral("The changes were not written to the device.  Do you "
+                                             "want to leave without writing the changes and "
+                                             "continue ?");
+const QString kApplyPrompt = QStringLiteral("The changes are about to be written to the device.  "
+                                            "Do you want to write the changes?");
+
+QString errorPrompt(const QString &status)
+{
+    return QStringLiteral("An error >") + status +
+           QStringLiteral(" < was encountered.  Do you want to continue ?");
+}
+
+} // namespace
+
+class TestButtons : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void confirmations_data();
+    void confirmations();
+    void nothingChanged_data();
+    void nothingChanged();
+    void closeBoxBehavesAsCancel();
+    void readNow();
+    void readNowFailing();
+    void advancedShowsThenHidesThePowerUpDelay();
+    void factoryReset();
+    void factoryResetFailing();
+    void disableKeystrokes();
+    void unreadableTextRefusesTheWrite();
+    void failedWriteLeavesTheIndicatorChecked();
+    void writeRefreshesTheKeystrokeCounts();
+
+private:
+    void click(const char *button) { form_->findChild<QPushButton *>(button)->click(); }
+    QCheckBox *configChanged() const { return box(form_.get(), "ConfigChanged"); }
+    void changeSomething();
+
+    FakeMessageBoxes boxes_;
+    std::unique_ptr<Form1> form_;
+};
+
+void TestButtons::init()
+{
+    fixture::resetSensor();
+    form_ = std::make_unique<Form1>(boxes_);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    boxes_.clear();
+    kv3sim::clearTrace();
+}
+
+void TestButtons::cleanup()
+{
+    form_.reset();
+}
+
+void TestButtons::changeSomething()
+{
+    box(form_.get(), "bNoShowORLED")->click();
+    QVERIFY(configChanged()->isChecked());
+    kv3sim::clearTrace();
+}
+
+void TestButtons::confirmations_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<ui::MsgAnswer>("answer");
+    QTest::addColumn<bool>("writes");
+    QTest::addColumn<bool>("closes");
+
+    const auto yes = ui::MsgAnswer::Yes;
+    const auto no = ui::MsgAnswer::No;
+    QTest::newRow("OK, Yes") << "Command2" << kOkPrompt << yes << true << true;
+    QTest::newRow("OK, No") << "Command2" << kOkPrompt << no << false << false;
+    QTest::newRow("Cancel, Yes") << "Command3" << kCancelPrompt << yes << false << true;
+    QTest::newRow("Cancel, No") << "Command3" << kCancelPrompt << no << false << false;
+    QTest::newRow("Apply, Yes") << "Command4" << kApplyPrompt << yes << true << false;
+    QTest::newRow("Apply, No") << "Command4" << kApplyPrompt << no << false << false;
+}
+
+void TestButtons::confirmations()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, prompt);
+    QFETCH(ui::MsgAnswer, answer);
+    QFETCH(bool, writes);
+    QFETCH(bool, closes);
+
+    changeSomething();
+    boxes_.setNextAnswer(answer);
+    click(button.toLatin1().constData());
+
+    QCOMPARE(boxes_.shown, (QList<ui::MessageBoxRequest>{ui::confirmationBox(prompt, kWriteTitle)}));
+    QCOMPARE(fixture::callsOf("WriteCfg"), writes ? 1 : 0);
+    QCOMPARE(fixture::callsOf("USBDisconnect"), closes ? 1 : 0);
+    QCOMPARE(form_->isVisible(), !closes);
+    if (writes) {
+        QVERIFY(!configChanged()->isChecked());
+        QCOMPARE(kv3sim::stored().sonar.LedFlags, int16_t{7});
+        QCOMPARE(fixture::calledFunctions().last(), closes ? "USBDisconnect" : "WriteCfg");
+    } else if (!closes) {
+        QVERIFY(configChanged()->isChecked());
+    }
+}
+
+void TestButtons::nothingChanged_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("OK") << "Command2" << true;
+    QTest::newRow("Cancel") << "Command3" << true;
+    QTest::newRow("Apply") << "Command4" << false;
+}
+
+void TestButtons::nothingChanged()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, closes);
+
+    click(button.toLatin1().constData());
+    QVERIFY(boxes_.shown.isEmpty());
+    QCOMPARE(fixture::calledFunctions(), closes ? QStringList{"USBDisconnect"} : QStringList{});
+    QCOMPARE(form_->isVisible(), !closes);
+}
+
+void TestButtons::closeBoxBehavesAsCancel()
+{
+    changeSomething();
+    boxes_.setNextAnswer(ui::MsgAnswer::No);
+    QVERIFY(!form_->close());
+    QCOMPARE(boxes_.shown, (QList<ui::MessageBoxRequest>{
+                               ui::confirmationBox(kCancelPrompt, kWriteTitle)}));
+    QVERIFY(form_->isVisible());
+    QCOMPARE(fixture::callsOf("USBDisconnect"), 0);
+
+    boxes_.setNextAnswer(ui::MsgAnswer::Yes);
+    QVERIFY(form_->close());
+    QCOMPARE(fixture::calledFunctions(), QStringList{"USBDisconnect"});
+    QVERIFY(kv3sim::stored().sonar.LedFlags == fixture::sampleConfiguration().sonar.LedFlags);
+}
+
+void TestButtons::readNow()
+{
+    kv3sim::setHeldRange(52);
+    click("Command5");
+    QCOMPARE(text(form_.get(), "wCurrRange")->text(), QStringLiteral("52"));
+    QCOMPARE(fixture::calledFunctions(), QStringList{"GetObjRangeInfo"});
+    QVERIFY(boxes_.shown.isEmpty());
+    QVERIFY(!configChanged()->isChecked());
+}
+
+void TestButtons::readNowFailing()
+{
+    kv3sim::injectFailure({"GetObjRangeInfo", 2, 1});
+    click("Command5");
+    QCOMPARE(boxes_.texts(), QStringList{errorPrompt(QStringLiteral("USB Getrange 2"))});
+    for (const char *name : {"wCurrRange", "bInRange", "bInRangePend", "bOutRangePend"})
+        QCOMPARE(text(form_.get(), name)->text(), QStringLiteral("0"));
+}
+
+void TestButtons::advancedShowsThenHidesThePowerUpDelay()
+{
+    auto *label = form_->findChild<QLabel *>(QStringLiteral("Label18"));
+    QLineEdit *delay = text(form_.get(), "StartDly");
+
+    click("Command6");
+    QCOMPARE(boxes_.shown,
+             (QList<ui::MessageBoxRequest>{ui::noticeBox(
+                 "Enter Power-up delay is rarely required.  Setting this when not needed will "
+                 "cause problems with the USB registration process.  Proceed with Caution!",
+                 "Ostraval")}));
+    QVERIFY(label->isVisible());
+    QVERIFY(delay->isVisible());
+
+    click("Command6");
+    QCOMPARE(boxes_.shown.size(), 1);
+    QVERIFY(label->isHidden());
+    QVERIFY(delay->isHidden());
+    QVERIFY(kv3sim::trace().empty());
+}
+
+void TestButtons::factoryReset()
+{
+    click("Command1");
+    // The controls keep their values; the indicator now tells that the
+    // sensor holds something else.
+    QCOMPARE(text(form_.get(), "MaxDist")->text(), QStringLiteral("40"));
+    QCOMPARE(fixture::calledFunctions().first(), QStringLiteral("ResetFactoryDflts"));
+    QCOMPARE(kv3sim::stored().sonar.MaxDist, kv3sim::factoryDefaults().sonar.MaxDist);
+    QVERIFY(configChanged()->isChecked());
+    QVERIFY(boxes_.shown.isEmpty());
+}
+
+void TestButtons::factoryResetFailing()
+{
+    kv3sim::injectFailure({"ResetFactoryDflts", 2, 1});
+    click("Command1");
+    QCOMPARE(boxes_.texts(), QStringList{errorPrompt(QStringLiteral("USB reset 2"))});
+    QVERIFY(!configChanged()->isChecked()); // nothing was reset
+    QCOMPARE(fixture::callsOf("GetIdleParms"), 1);
+}
+
+void TestButtons::disableKeystrokes()
+{
+    QCheckBox *halt = box(form_.get(), "Check1");
+    halt->click();
+    QVERIFY(kv3sim::keystrokesHalted());
+    halt->click();
+    QVERIFY(!kv3sim::keystrokesHalted());
+    const auto trace = kv3sim::trace();
+    QCOMPARE(trace.size(), std::size_t{2});
+    QVERIFY(QString::fromStdString(trace[0]).endsWith(QLatin1String("words=-1")));
+    QVERIFY(QString::fromStdString(trace[1]).endsWith(QLatin1String("words=0")));
+
+    kv3sim::injectFailure({"HaltKBSends", 6, 1});
+    halt->click();
+    QCOMPARE(boxes_.texts(), QStringList{errorPrompt(QStringLiteral("USB Halt Keyboard 6"))});
+}
+
+void TestButtons::unreadableTextRefusesTheWrite()
+{
+    text(form_.get(), "Key2Code")->setText(QStringLiteral("abc"));
+    changeSomething();
+    boxes_.setNextAnswer(ui::MsgAnswer::Yes);
+    click("Command2");
+
+    QCOMPARE(boxes_.shown.size(), 2);
+    const ui::MessageBoxRequest refusal = boxes_.shown[1];
+    QVERIFY2(refusal.text.contains(QLatin1String("\"abc\"")) &&
+                 refusal.text.contains(QLatin1String("Keystroke 2")) &&
+                 refusal.text.contains(QLatin1String("Walk-Away Keystrokes")),
+             qPrintable(refusal.text));
+    QCOMPARE(refusal.icon, ui::MsgIcon::Stop);
+    QCOMPARE(fixture::calledFunctions(), QStringList{}); // nothing sent, no disconnect
+    QVERIFY(form_->isVisible());
+    QVERIFY(configChanged()->isChecked());
+}
+
+void TestButtons::failedWriteLeavesTheIndicatorChecked()
+{
+    changeSomething();
+    kv3sim::injectFailure({"SetSonarParms", 2, 1});
+    boxes_.setNextAnswer(ui::MsgAnswer::Yes);
+    click("Command4");
+
+    QCOMPARE(boxes_.texts().last(), errorPrompt(QStringLiteral("USB SetSonarParms 2")));
+    QVERIFY(configChanged()->isChecked());
+    QVERIFY(!form_->DeviceUpdated());
+    QCOMPARE(fixture::calledFunctions().last(), QStringLiteral("WriteCfg"));
+}
+
+void TestButtons::writeRefreshesTheKeystrokeCounts()
+{
+    // The stored walk-away count (2) is below the keystrokes the window
+    // holds (4), the walk-up one (1) below its 3: after the write both count
+    // boxes agree with the sensor.
+    changeSomething();
+    boxes_.setNextAnswer(ui::MsgAnswer::Yes);
+    click("Command4");
+    QCOMPARE(text(form_.get(), "KeyCount")->text(), QStringLiteral("4"));
+    QCOMPARE(text(form_.get(), "KeyCountUp")->text(), QStringLiteral("3"));
+    form_->CheckUpdate();
+    QVERIFY(!configChanged()->isChecked());
+}
+
+QTEST_MAIN(TestButtons)
+#include "tst_buttons.moc"

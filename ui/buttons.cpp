@@ -1,0 +1,150 @@
+// Command buttons, "Disable keystrokes" and closing the window.
+#include "form1.h"
+
+#include "changedetection.h"
+#include "kv3rapi.h"
+#include "reading.h"
+#include "writing.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const char *const kWriteTitle = "Zelvora USB Write Parameters";
+const char *const kOkPrompt = "The changes were not written to the device.  Do you want to write "
+                              "the changes and continue ?";
+const char *const kCancelPrompt = "The changes were not written to the device.  Do you want to "
+                                  "leave without writing the changes and continue ?";
+const char *const kApplyPrompt = "The changes are about to be written to the device.  Do you want "
+                                 "to write the changes?";
+const char *const kAdvancedWarning =
+    "Enter Power-up delay is rarely required.  Setting this when not needed will cause problems "
+    "with the USB registration process.  Proceed with Caution!";
+
+QString unreadableMessage(const config::UnreadableField &field)
+{
+    return QStringLiteral("\"%1\" in \"%2\" on the page \"%3\" is not a whole number the sensor "
+                          "can store.\n\nNothing was written to the device. Correct the value "
+                          "and write again.")
+        .arg(field.text, field.caption, field.page);
+}
+
+} // namespace
+
+void Form1::bindButtons()
+{
+    connect(w_.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(w_.Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(w_.Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(w_.Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(w_.Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(w_.Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(w_.Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+    connect(w_.Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
+    connect(w_.Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
+    connect(w_.Option3, &QRadioButton::clicked, this, [this] { Option3_Click(); });
+}
+
+bool Form1::WriteConfig()
+{
+    const std::optional<config::UnreadableField> unreadable =
+        config::writeConfig(c_, state_, errorReporter());
+    if (unreadable) {
+        ask({unreadableMessage(*unreadable), ui::applicationTitle(), ui::MsgButtons::Ok,
+             ui::MsgIcon::Stop, ui::MsgAnswer::Ok});
+        return false;
+    }
+    return true;
+}
+
+bool Form1::confirm(const QString &prompt)
+{
+    return ask(ui::confirmationBox(prompt, QLatin1String(kWriteTitle))) == ui::MsgAnswer::Yes;
+}
+
+void Form1::disconnectAndClose()
+{
+    if (!disconnected_) {
+        USBDisconnect();
+        disconnected_ = true;
+    }
+    close();
+}
+
+void Form1::Command1_Click()
+{
+    if (ResetFactoryDflts() == 0)
+        ErReason(QStringLiteral("USB reset"));
+    // The controls keep their values; the indicator tells whether they now
+    // differ from the sensor's defaults.
+    CheckUpdate();
+}
+
+void Form1::Command2_Click()
+{
+    if (c_.ConfigChanged->isChecked()) {
+        if (!confirm(QLatin1String(kOkPrompt)))
+            return;
+        // A write refused for a text it cannot read keeps the window open,
+        // so that the edits are not lost.
+        if (!WriteConfig())
+            return;
+    }
+    disconnectAndClose();
+}
+
+void Form1::Command3_Click()
+{
+    close(); // closeEvent asks, disconnects and lets the window close
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (!disconnected_) {
+        if (c_.ConfigChanged->isChecked() && !confirm(QLatin1String(kCancelPrompt))) {
+            event->ignore();
+            return;
+        }
+        USBDisconnect();
+        disconnected_ = true;
+    }
+    event->accept();
+}
+
+void Form1::Command4_Click()
+{
+    if (c_.ConfigChanged->isChecked() && confirm(QLatin1String(kApplyPrompt)))
+        WriteConfig();
+}
+
+void Form1::Command5_Click()
+{
+    ObjRangeInfo range{};
+    if (GetObjRangeInfo(&range) == 0)
+        ErReason(QStringLiteral("USB Getrange"));
+    config::showRange(c_, range);
+}
+
+void Form1::Command6_Click()
+{
+    if (!w_.Label18->isHidden()) {
+        w_.Label18->hide();
+        c_.StartDly->hide();
+        return;
+    }
+    ask(ui::noticeBox(QLatin1String(kAdvancedWarning), ui::applicationTitle()));
+    w_.Label18->show();
+    c_.StartDly->show();
+}
+
+void Form1::Check1_Click()
+{
+    const int16_t halt = w_.Check1->isChecked() ? -1 : 0;
+    if (HaltKBSends(halt) == 0)
+        ErReason(QStringLiteral("USB Halt Keyboard"));
+}

@@ -1,0 +1,109 @@
+// Form1: the utility's one window.
+#pragma once
+
+#include "formcontrols.h"
+#include "formlayout.h"
+#include "messagebox.h"
+
+#include <QWidget>
+
+class QCloseEvent;
+class QLineEdit;
+
+#include <array>
+#include <cstdint>
+
+namespace ui {
+class KeyList;
+}
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the window and runs its start-up (Form_Load). Message boxes go
+    // through `boxes`, which must outlive the window.
+    explicit Form1(ui::MessageBoxes &boxes, QWidget *parent = nullptr);
+
+    // Window variables.
+    int16_t FirstLoad() const { return state_.FirstLoad; }
+    bool DeviceUpdated() const { return state_.DeviceUpdated; }
+
+    const config::FormControls &formControls() const { return c_; }
+    const ui::WindowControls &windowControls() const { return w_; }
+
+    // Reports a failed library call: the status box shows the operation name
+    // and the library's error number, and a non-zero number is shown in an
+    // error box. "USB range" is reported silently.
+    void ErReason(const QString &operation);
+
+    // Compares the window with the sensor and sets "Config Changed".
+    void CheckUpdate();
+    // Reads the sensor's configuration into the window (once, at start-up).
+    void ReadConfig();
+    // Writes the window's configuration to the sensor and commits it. False
+    // when a text could not be read and nothing was sent.
+    bool WriteConfig();
+
+protected:
+    // The close box behaves as "Cancel".
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void FillComboList();
+    void FillCombo2List();
+    void FillCombo3List();
+    void FillCombo4List();
+    void FillCombo5List();
+
+    // Field handlers.
+    void bindHandlers();
+    void bindValidation();
+    void LedBox_Click();                      // bNoShowIRLED, bNoShowORLED, bNoShowXtLED
+    void KeyMods_Click(int index);            // the eight modifier box arrays
+    void Combo_Click(int slot, int row);      // Combo1 ... Combo11
+    void InterKeyDelay_Change();
+    void InterKeyDelayUp_Change();
+    void keyDelayChanged(QLineEdit *box);
+    void validateRange(QLineEdit *box, double lower, double upper, const QString &message,
+                       const QString &resetValue);
+
+    // Command buttons and "Disable keystrokes".
+    void bindButtons();
+    void Command1_Click(); // "Reset to Factory Defaults"
+    void Command2_Click(); // "OK"
+    void Command3_Click(); // "Cancel"
+    void Command4_Click(); // "Apply"
+    void Command5_Click(); // "Read Now"
+    void Command6_Click(); // "Advanced"
+    void Check1_Click();   // "Disable keystrokes"
+    bool confirm(const QString &prompt);
+    void disconnectAndClose();
+
+    // Quick configuration presets.
+    void Option1_Click(); // "Windows 2000"
+    void Option2_Click(); // "Windows XP Classic"
+    void Option3_Click(); // "XP Welcome Screen"
+    config::ErrorReporter errorReporter();
+    ui::MsgAnswer ask(const ui::MessageBoxRequest &request);
+
+    ui::MessageBoxes &boxes_;
+    config::FormControls c_;
+    ui::WindowControls w_;
+    std::array<ui::KeyList *, config::kSlotCount> lists_{};
+    config::FormState state_;
+    bool disconnected_ = false; // "OK" or "Cancel" has let the sensor go
+};
+
+namespace ui {
+
+// The application title, shown on the About page and heading the message
+// boxes that name no title of their own.
+QString applicationTitle();
+// The program's major and minor version, as "1.1".
+QString programVersion();
+// The firmware version text for the value USBConnect reports, for example
+// "v  0 1. 0 3" for 0x0103.
+QString firmwareText(int32_t version);
+
+} // namespace ui

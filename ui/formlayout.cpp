@@ -1,0 +1,594 @@
+#include "formlayout.h"
+
+#include "keylist.h"
+#include "pictures.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <stdexcept>
+#include <vector>
+
+namespace ui {
+
+QRect toPixels(const Twips &t)
+{
+    constexpr double kTwipsPerPixel = 15.0;
+    return QRect(qRound(t.left / kTwipsPerPixel), qRound(t.top / kTwipsPerPixel),
+                 qRound(t.width / kTwipsPerPixel), qRound(t.height / kTwipsPerPixel));
+}
+
+namespace {
+
+enum class Kind { Label, Text, Check, Option, Button, Frame, Shape, Picture };
+
+enum Flag : unsigned {
+    Plain = 0,
+    Hidden = 1 << 0,
+    Disabled = 1 << 1,
+    AlignRight = 1 << 2,
+    AlignCenter = 1 << 3,
+    Heading = 1 << 4, // a section heading: centred, bold Arial 9 point
+    Wrap = 1 << 5,
+    CodeText = 1 << 6, // a keystroke's code text: starts with "Text4"
+};
+
+// One control of a layout table. `parent` names a frame created earlier in
+// the same table; null places the control on the table's container.
+struct ControlSpec {
+    Kind kind;
+    const char *name;
+    const char *caption;
+    Twips at;
+    const char *toolTip = nullptr;
+    unsigned flags = Plain;
+    const char *parent = nullptr;
+};
+
+constexpr int kTextHeight = 285;
+constexpr int kLineHeight = 255;
+
+const char *const kLedTip =
+    "Disables the LED on the unit.  The device is still operational, but no visual indication "
+    "is given.";
+const char *const kDelayLabelTip = "May be set between 0 and 255.";
+
+// Page "Initial Setup", section by section in reading order: the top row of
+// sections from left to right, then the bottom row. Creation order is the
+// tab order.
+const std::vector<ControlSpec> &initialSetupPage()
+{
+    static const std::vector<ControlSpec> specs = {
+        {Kind::Shape, "Shape2", nullptr, {240, 420, 4452, 1212}},
+        {Kind::Label, "Label13", "Proximity Range", {240, 480, 4452, 240}, nullptr, Heading},
+        {Kind::Label, "Label2", "Detection range (24-42 inches)", {1200, 840, 2700, kLineHeight},
+         nullptr, AlignRight},
+        {Kind::Text, "MaxDist", nullptr, {3960, 780, 375, kTextHeight},
+         "This is the distance that defines where the in-range and out-of-range detection occurs."},
+        {Kind::Button, "Command5", "Read Now", {480, 1260, 1095, 255}},
+        {Kind::Label, "Label19", "Last range detected", {1680, 1260, 2220, kLineHeight}, nullptr,
+         AlignRight},
+        {Kind::Text, "wCurrRange", nullptr, {3960, 1260, 375, kTextHeight},
+         "Not being dynamically read."},
+
+        {Kind::Shape, "Shape3", nullptr, {4920, 420, 2172, 1212}},
+        {Kind::Label, "Label22", "Disable LED", {4920, 480, 2172, 240}, nullptr, Heading},
+        {Kind::Check, "bNoShowORLED", "Out-of-Range Red", {5160, 720, 1815, kLineHeight}, kLedTip},
+        {Kind::Check, "bNoShowXtLED", "Transition Yellow", {5160, 960, 1815, kLineHeight}, kLedTip},
+        {Kind::Check, "bNoShowIRLED", "In-Range Green", {5160, 1200, 1815, kLineHeight}, kLedTip},
+
+        {Kind::Shape, "Shape4", nullptr, {7320, 420, 2892, 3132}},
+        {Kind::Label, "Label1", "Quick Configuration", {7320, 480, 2892, 240}, nullptr, Heading},
+        {Kind::Frame, "Frame1", "Operating System", {7560, 960, 2412, 1812}},
+        {Kind::Option, "Option1", "Windows 2000", {240, 360, 2052, kLineHeight},
+         "Sets keystrokes for W 2k OS", Plain, "Frame1"},
+        {Kind::Option, "Option2", "Windows XP Classic", {240, 840, 2052, kLineHeight},
+         "Sets keystrokes for W XP Classic Logon", Plain, "Frame1"},
+        {Kind::Option, "Option3", "XP Welcome Screen", {240, 1320, 2052, kLineHeight},
+         "Sets keystrokes for W XP Welcom Screen Logon", Plain, "Frame1"},
+        {Kind::Button, "Command1", "Reset to Factory Defaults", {7680, 3000, 2175, 375},
+         "Resets all configurtation parameters to factory settings"},
+
+        {Kind::Shape, "Shape1", nullptr, {240, 1740, 4452, 1812}},
+        {Kind::Label, "Label5", "Timing Delays (0-255 seconds)", {240, 1800, 4452, 240}, nullptr,
+         Heading},
+        {Kind::Label, "Label3", "Walk-Up Delay before sending keystrokes",
+         {480, 2160, 3420, kLineHeight}, kDelayLabelTip, AlignRight},
+        {Kind::Text, "IRDBTm", nullptr, {3960, 2160, 375, kTextHeight},
+         "This delay (0-255) is between when the user is detected as being in-range, and when the "
+         "keystrokes are actually sent."},
+        {Kind::Label, "Label4", "Walk-Away Delay before sending keystrokes",
+         {480, 2640, 3420, kLineHeight}, kDelayLabelTip, AlignRight},
+        {Kind::Text, "ORDBTm", nullptr, {3960, 2640, 375, kTextHeight},
+         "This delay (0-255) is between when the user is detected as being out-of-range, and when "
+         "the keystrokes are actually sent."},
+        {Kind::Button, "Command6", "Advanced", {480, 3120, 1095, 255}},
+        {Kind::Label, "Label18", "Power-up Delay ", {2280, 3120, 1620, kLineHeight},
+         "Leave set to '0' unless you have a PC power-up problem with the USB device.",
+         Hidden | AlignRight},
+        {Kind::Text, "StartDly", nullptr, {3960, 3060, 375, kTextHeight},
+         "Some computers may need to have the device in an off state while booting up.", Hidden},
+
+        {Kind::Shape, "Shape5", nullptr, {4920, 1740, 2172, 1812}},
+        {Kind::Label, "Label23", "Developer Mode", {4920, 1800, 2172, 240}, nullptr, Heading},
+        {Kind::Label, "Label24", "Select when using Korvane' software developer's kit.",
+         {5040, 2160, 1932, 612}, nullptr, Wrap},
+        {Kind::Check, "Check1", "Disable keystrokes", {5160, 2880, 1695, kLineHeight},
+         "Disable to use with the software developer's kit"},
+    };
+    return specs;
+}
+
+// Page "Walk-Away Keystrokes", below its five keystroke frames.
+const std::vector<ControlSpec> &walkAwayPage()
+{
+    static const std::vector<ControlSpec> specs = {
+        {Kind::Label, "Label8", "KeyCount", {3000, 3660, 1260, kLineHeight}, nullptr,
+         Hidden | AlignRight},
+        {Kind::Text, "KeyCount", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden},
+        {Kind::Label, "Label9", "Key delay", {5040, 3660, 1260, kLineHeight}, nullptr, AlignRight},
+        {Kind::Text, "InterKeyDelay", nullptr, {6360, 3660, 615, kTextHeight}},
+        {Kind::Text, "Key1Mods", nullptr, {1440, 3300, 375, kTextHeight}, nullptr, Hidden},
+        {Kind::Text, "Key2Mods", nullptr, {2880, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
+        {Kind::Text, "Key3Mods", nullptr, {4440, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
+        {Kind::Text, "Key4Mods", nullptr, {6720, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
+        {Kind::Text, "Key5Mods", nullptr, {8520, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
+    };
+    return specs;
+}
+
+// Page "Walk-Up Keystrokes ", below its five keystroke frames.
+const std::vector<ControlSpec> &walkUpPage()
+{
+    static const std::vector<ControlSpec> specs = {
+        {Kind::Label, "Label20", "KeyCount", {3240, 3660, 1020, kLineHeight}, nullptr,
+         Hidden | AlignRight},
+        {Kind::Text, "KeyCountUp", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden},
+        {Kind::Label, "Label21", "Key delay", {5160, 3660, 900, kLineHeight}, nullptr, AlignRight},
+        {Kind::Text, "InterKeyDelayUp", nullptr, {6120, 3660, 495, kTextHeight}},
+    };
+    return specs;
+}
+
+const char *const kAboutText =
+    "Ostraval\u00AE presence sensor. Visit the Zelvora web site for support, enhancements and "
+    "our other products. Copyright \u00A9 Zelvora. All rights reserved.";
+
+// Page "About". Everything from Label16 on lies below the page's lower edge:
+// out of sight, but carrying the idle keystroke's values.
+const std::vector<ControlSpec> &aboutPage()
+{
+    static const std::vector<ControlSpec> specs = {
+        {Kind::Picture, "Image2", nullptr, {1440, 780, 735, 690}},
+        {Kind::Label, "lblTitle", nullptr, {2280, 780, 4095, 240}},
+        {Kind::Label, "lblVersion", nullptr, {2280, 1140, 4095, 225}},
+        {Kind::Label, "Label6", kAboutText, {1440, 1620, 4815, 810}, nullptr, Wrap},
+        {Kind::Label, "Label14", "Firmware", {1320, 2460, 735, 255}, nullptr, AlignRight},
+        {Kind::Text, "Text1", nullptr, {2280, 2460, 855, kTextHeight}, nullptr, Disabled},
+        {Kind::Picture, "Image1", nullptr, {6120, 3060, 3480, 810}},
+        {Kind::Label, "Label16",
+         "The purpose of the Idle Keystroke is to prevent a screensaver from launching while a "
+         "person is within the defined proximity zone.  The defined Idle Keystroke is sent at the "
+         "periodic rate entered below.  The keystroke should be defined so as to not interfere "
+         "with other applications.",
+         {360, 4380, 5175, 855}, nullptr, Wrap},
+        {Kind::Label, "Label15", "If the rate is set to zero, this feature is disabled.",
+         {360, 5340, 5175, kLineHeight}},
+        {Kind::Label, "Label17", "Keep Alive Rate (0-255)", {360, 5700, 1740, kLineHeight}, nullptr,
+         AlignRight},
+        {Kind::Text, "PressRate", nullptr, {2160, 5700, 495, kTextHeight}},
+    };
+    return specs;
+}
+
+// The window itself, outside the tab container.
+const std::vector<ControlSpec> &windowControls()
+{
+    static const std::vector<ControlSpec> specs = {
+        {Kind::Label, "Label7", "Ostraval\u00AE Configuration Utility", {1680, 120, 7095, 495}},
+        {Kind::Check, "CheckCnct", "Connect USB Device", {120, 5160, 1935, kLineHeight}, nullptr,
+         Disabled},
+        {Kind::Label, "Label10", "Status", {2280, 5160, 495, kLineHeight}, nullptr, AlignRight},
+        {Kind::Text, "LastErr", nullptr, {2880, 5160, 1935, kTextHeight}},
+        {Kind::Check, "ConfigChanged", "Config Changed", {5040, 5160, 1455, kLineHeight}, nullptr,
+         Disabled},
+        {Kind::Button, "Command2", "OK", {6600, 5160, 1215, 375}},
+        {Kind::Button, "Command3", "Cancel", {8040, 5160, 1095, 375}},
+        {Kind::Button, "Command4", "Apply", {9360, 5160, 1095, 375}},
+        {Kind::Text, "bInRange", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
+        {Kind::Text, "bInRangePend", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
+        {Kind::Text, "bOutRangePend", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
+        {Kind::Text, "Key6Code", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden | CodeText},
+    };
+    return specs;
+}
+
+enum class Container { InitialSetup, WalkAway, WalkUp, About, Window };
+
+// The twelve keystroke slots, by slot index.
+struct SlotSpec {
+    const char *frame;
+    const char *caption;
+    Container where;
+    Twips at;
+    const char *codeText; // null: the slot's code text stands elsewhere
+    unsigned codeFlags = Plain;
+    const char *toolTip = nullptr;
+};
+
+constexpr int kFrameTop = 540;
+constexpr int kFrameWidth = 1815;
+constexpr int kFrameHeight = 2655;
+
+const std::array<SlotSpec, config::kSlotCount> &slotSpecs()
+{
+    static const std::array<SlotSpec, config::kSlotCount> specs = {{
+        {"Frame2", "Keystroke 1", Container::WalkAway, {360, kFrameTop, kFrameWidth, kFrameHeight},
+         "Key1Code", Disabled, "When the user steps away there may be several keystroke"},
+        {"Frame3", "Keystroke 2", Container::WalkAway, {2280, kFrameTop, kFrameWidth, kFrameHeight},
+         "Key2Code"},
+        {"Frame4", "Keystroke 3", Container::WalkAway, {4200, kFrameTop, kFrameWidth, kFrameHeight},
+         "Key3Code"},
+        {"Frame5", "Keystroke 4", Container::WalkAway, {6120, kFrameTop, 1935, kFrameHeight},
+         "Key4Code"},
+        {"Frame6(0)", "Keystroke 5", Container::WalkAway, {8160, kFrameTop, kFrameWidth, kFrameHeight},
+         "Key5Code"},
+        {"Frame7", "Idle Keystroke", Container::About, {5760, 4980, 2055, 1095}, nullptr},
+        {"Frame6(1)", "Keystroke 1", Container::WalkUp, {360, kFrameTop, kFrameWidth, kFrameHeight},
+         "Text4(0)"},
+        {"Frame6(2)", "Keystroke 2", Container::WalkUp, {2280, kFrameTop, kFrameWidth, kFrameHeight},
+         "Text4(1)", Disabled},
+        {"Frame6(3)", "Keystroke 3", Container::WalkUp, {4200, kFrameTop, kFrameWidth, kFrameHeight},
+         "Text4(2)", Disabled},
+        {"Frame6(4)", "Keystroke 4", Container::WalkUp, {6120, kFrameTop, kFrameWidth, kFrameHeight},
+         "Text4(3)", Disabled},
+        {"Frame6(5)", "Keystroke 5", Container::WalkUp, {8160, kFrameTop, kFrameWidth, kFrameHeight},
+         "Text4(4)", Disabled},
+        {"Frame6(6)", "Keystroke 6", Container::Window, {3840, 6840, kFrameWidth, kFrameHeight},
+         "Text4(5)", Disabled},
+    }};
+    return specs;
+}
+
+// One row of a keystroke frame's modifier grid: the left box (with the row's
+// caption) and the right box (without), by bit value.
+struct ModifierRow {
+    int leftBit;
+    int rightBit;
+    const char *caption;
+    int top;
+};
+
+constexpr std::array<ModifierRow, 4> kModifierRows = {{
+    {2, 32, "Shft", 600},
+    {1, 16, "Ctrl", 960},
+    {4, 64, "Alt", 1320},
+    {8, 128, "GUI", 1680},
+}};
+
+constexpr int kLeftColumn = 360;
+constexpr int kRightColumn = 1080;
+
+QString elementName(const char *array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+QString modifierBoxName(int bit, int slot)
+{
+    return elementName(QStringLiteral("Key1Mods%1").arg(bit).toLatin1().constData(), slot);
+}
+
+QString keyListName(int slot)
+{
+    return QStringLiteral("Combo%1").arg(slot + 1);
+}
+
+QFont headingFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9);
+    font.setBold(true);
+    return font;
+}
+
+// Places controls on one container, whose own origin lies `origin` pixels
+// from the origin of the twips it is laid out in (the tab container's page
+// area starts below its row of tabs).
+class Placer {
+public:
+    Placer(QWidget *container, QPoint origin = {}) : container_(container), origin_(origin) {}
+
+    QWidget *container() const { return container_; }
+
+    void place(QWidget *widget, const Twips &at, QWidget *parent = nullptr) const
+    {
+        widget->setParent(parent ? parent : container_);
+        widget->setGeometry(parent ? toPixels(at) : toPixels(at).translated(-origin_));
+    }
+
+private:
+    QWidget *container_;
+    QPoint origin_;
+};
+
+QWidget *createControl(const ControlSpec &spec)
+{
+    const QString caption = spec.caption ? QString::fromUtf8(spec.caption) : QString();
+    switch (spec.kind) {
+    case Kind::Label: {
+        auto *label = new QLabel(caption);
+        Qt::Alignment align = Qt::AlignVCenter;
+        align |= (spec.flags & AlignRight) ? Qt::AlignRight : Qt::AlignLeft;
+        if (spec.flags & (AlignCenter | Heading))
+            align = Qt::AlignCenter;
+        if (spec.flags & Wrap)
+            align = Qt::AlignLeft | Qt::AlignTop;
+        label->setAlignment(align);
+        label->setWordWrap(spec.flags & Wrap);
+        if (spec.flags & Heading)
+            label->setFont(headingFont());
+        return label;
+    }
+    case Kind::Text:
+        return new QLineEdit((spec.flags & CodeText) ? QStringLiteral("Text4") : QString());
+    case Kind::Check:
+        return new QCheckBox(caption);
+    case Kind::Option:
+        return new QRadioButton(caption);
+    case Kind::Button: {
+        auto *button = new QPushButton(caption);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case Kind::Frame:
+        return new QGroupBox(caption);
+    case Kind::Shape: {
+        auto *shape = new QFrame;
+        shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+        shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return shape;
+    }
+    case Kind::Picture: {
+        auto *picture = new QLabel;
+        picture->setScaledContents(true);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+void applyCommon(QWidget *widget, const ControlSpec &spec)
+{
+    widget->setObjectName(QString::fromLatin1(spec.name));
+    if (spec.toolTip)
+        widget->setToolTip(QString::fromUtf8(spec.toolTip));
+    if (spec.flags & Disabled)
+        widget->setEnabled(false);
+    if (spec.flags & Hidden)
+        widget->setHidden(true);
+}
+
+void buildControls(const Placer &placer, const std::vector<ControlSpec> &specs)
+{
+    for (const ControlSpec &spec : specs) {
+        QWidget *widget = createControl(spec);
+        applyCommon(widget, spec);
+        QWidget *parent = spec.parent
+                              ? placer.container()->findChild<QWidget *>(QLatin1String(spec.parent))
+                              : nullptr;
+        placer.place(widget, spec.at, parent);
+    }
+}
+
+QCheckBox *createModifierBox(QWidget *frame, int bit, int slot, const char *caption, Twips at)
+{
+    auto *box = new QCheckBox(caption ? QString::fromLatin1(caption) : QString(), frame);
+    box->setObjectName(modifierBoxName(bit, slot));
+    box->setGeometry(toPixels(at));
+    return box;
+}
+
+QLabel *createColumnLabel(QWidget *frame, const char *array, int slot, const char *caption,
+                          Twips at)
+{
+    auto *label = new QLabel(QString::fromLatin1(caption), frame);
+    label->setObjectName(elementName(array, slot));
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(toPixels(at));
+    return label;
+}
+
+QLineEdit *createCodeText(QWidget *parent, const QString &name, unsigned flags, Twips at)
+{
+    auto *text = new QLineEdit(QStringLiteral("Text4"), parent);
+    text->setObjectName(name);
+    text->setEnabled(!(flags & Disabled));
+    text->setHidden(flags & Hidden);
+    text->setGeometry(toPixels(at));
+    return text;
+}
+
+// A keystroke frame with the controls of one slot, in reading order: the
+// modifier grid row by row, then the key list and its code text.
+void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &spec)
+{
+    auto *frame = new QGroupBox(QString::fromLatin1(spec.caption));
+    frame->setObjectName(QLatin1String(spec.frame));
+    if (spec.toolTip)
+        frame->setToolTip(QString::fromLatin1(spec.toolTip));
+    placer.place(frame, spec.at);
+
+    createColumnLabel(frame, "Label11", slot, "Left", {120, 240, 735, kLineHeight});
+    createColumnLabel(frame, "Label12", slot, "Right", {960, 240, 615, kLineHeight});
+    for (const ModifierRow &row : kModifierRows) {
+        createModifierBox(frame, row.leftBit, slot, row.caption,
+                          {kLeftColumn, row.top, 660, kLineHeight});
+        createModifierBox(frame, row.rightBit, slot, nullptr,
+                          {kRightColumn, row.top, 255, kLineHeight});
+    }
+
+    auto *list = new KeyList(frame);
+    list->setObjectName(keyListName(slot));
+    list->setGeometry(toPixels({120, 2160, 1095, 315}));
+
+    const Twips codeAt{1320, 2160, 375, kTextHeight};
+    if (spec.codeText) {
+        createCodeText(frame, QLatin1String(spec.codeText), spec.codeFlags, codeAt);
+    } else {
+        // The idle frame holds the sixth walk-away mask in the code text's
+        // place; its own code text stands hidden on the window.
+        createCodeText(frame, QStringLiteral("Key6Mods"), Hidden | Disabled, codeAt)->clear();
+    }
+}
+
+QTabWidget *buildTabContainer(QWidget *form)
+{
+    auto *tabs = new QTabWidget(form);
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->setGeometry(toPixels({120, 720, 10455, 4215}));
+    for (const char *caption :
+         {"Initial Setup", "Walk-Away Keystrokes", "Walk-Up Keystrokes ", "About"}) {
+        auto *page = new QWidget;
+        tabs->addTab(page, QString::fromLatin1(caption));
+    }
+    tabs->setCurrentIndex(0);
+    return tabs;
+}
+
+// Where a page's own origin lies in the tab container's coordinates.
+QPoint pageOrigin(QTabWidget *tabs)
+{
+    const int frame = tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, tabs);
+    return {frame, tabs->tabBar()->sizeHint().height() + frame};
+}
+
+void styleBanner(QWidget *form)
+{
+    auto *banner = form->findChild<QLabel *>(QStringLiteral("Label7"));
+    QFont font(QStringLiteral("Arial Black"));
+    font.setPointSizeF(15.75);
+    font.setBold(true);
+    banner->setFont(font);
+    banner->setForegroundRole(QPalette::Highlight);
+}
+
+void drawPictures(QWidget *form)
+{
+    form->findChild<QLabel *>(QStringLiteral("Image2"))->setPixmap(sensorPicture(QSize(97, 70)));
+    form->findChild<QLabel *>(QStringLiteral("Image1"))->setPixmap(productPicture(QSize(400, 110)));
+}
+
+template <typename T> T *child(QWidget *form, const QString &name)
+{
+    T *found = form->findChild<T *>(name);
+    if (!found)
+        throw std::logic_error("the window has no control " + name.toStdString());
+    return found;
+}
+
+template <typename T> T *child(QWidget *form, const char *name)
+{
+    return child<T>(form, QString::fromLatin1(name));
+}
+
+} // namespace
+
+void buildWindow(QWidget *form)
+{
+    QTabWidget *tabs = buildTabContainer(form);
+    const QPoint origin = pageOrigin(tabs);
+    const Placer window(form);
+    const std::array<Placer, 4> pages = {Placer(tabs->widget(0), origin),
+                                         Placer(tabs->widget(1), origin),
+                                         Placer(tabs->widget(2), origin),
+                                         Placer(tabs->widget(3), origin)};
+    auto placerFor = [&](Container where) -> const Placer & {
+        return where == Container::Window ? window : pages[static_cast<int>(where)];
+    };
+
+    buildControls(pages[0], initialSetupPage());
+    for (int slot = 0; slot < config::kSlotCount; ++slot)
+        buildKeystrokeFrame(placerFor(slotSpecs()[slot].where), slot, slotSpecs()[slot]);
+    buildControls(pages[1], walkAwayPage());
+    buildControls(pages[2], walkUpPage());
+    buildControls(pages[3], aboutPage());
+    buildControls(window, windowControls());
+
+    styleBanner(form);
+    drawPictures(form);
+}
+
+config::FormControls findFormControls(QWidget *form)
+{
+    config::FormControls c;
+    c.MaxDist = child<QLineEdit>(form, "MaxDist");
+    c.wCurrRange = child<QLineEdit>(form, "wCurrRange");
+    c.IRDBTm = child<QLineEdit>(form, "IRDBTm");
+    c.ORDBTm = child<QLineEdit>(form, "ORDBTm");
+    c.StartDly = child<QLineEdit>(form, "StartDly");
+    c.bNoShowIRLED = child<QCheckBox>(form, "bNoShowIRLED");
+    c.bNoShowORLED = child<QCheckBox>(form, "bNoShowORLED");
+    c.bNoShowXtLED = child<QCheckBox>(form, "bNoShowXtLED");
+    c.bInRange = child<QLineEdit>(form, "bInRange");
+    c.bInRangePend = child<QLineEdit>(form, "bInRangePend");
+    c.bOutRangePend = child<QLineEdit>(form, "bOutRangePend");
+    c.InterKeyDelay = child<QLineEdit>(form, "InterKeyDelay");
+    c.KeyCount = child<QLineEdit>(form, "KeyCount");
+    c.InterKeyDelayUp = child<QLineEdit>(form, "InterKeyDelayUp");
+    c.KeyCountUp = child<QLineEdit>(form, "KeyCountUp");
+    for (int i = 0; i < 6; ++i)
+        c.KeyMods[i] = child<QLineEdit>(form, QStringLiteral("Key%1Mods").arg(i + 1));
+    c.PressRate = child<QLineEdit>(form, "PressRate");
+    for (int slot = 0; slot < config::kSlotCount; ++slot) {
+        config::KeystrokeSlot &s = c.keystrokes[slot];
+        s.list = child<QComboBox>(form, keyListName(slot));
+        const char *code = slotSpecs()[slot].codeText;
+        s.codeText = child<QLineEdit>(form, code ? QLatin1String(code) : QLatin1String("Key6Code"));
+        for (int bit = 0; bit < 8; ++bit)
+            s.mods[bit] = child<QCheckBox>(form, modifierBoxName(config::kModifierBits[bit], slot));
+    }
+    c.ConfigChanged = child<QCheckBox>(form, "ConfigChanged");
+    return c;
+}
+
+WindowControls findWindowControls(QWidget *form)
+{
+    WindowControls w;
+    w.SSTab1 = child<QTabWidget>(form, "SSTab1");
+    w.CheckCnct = child<QCheckBox>(form, "CheckCnct");
+    w.LastErr = child<QLineEdit>(form, "LastErr");
+    w.Command1 = child<QPushButton>(form, "Command1");
+    w.Command2 = child<QPushButton>(form, "Command2");
+    w.Command3 = child<QPushButton>(form, "Command3");
+    w.Command4 = child<QPushButton>(form, "Command4");
+    w.Command5 = child<QPushButton>(form, "Command5");
+    w.Command6 = child<QPushButton>(form, "Command6");
+    w.Check1 = child<QCheckBox>(form, "Check1");
+    w.Option1 = child<QRadioButton>(form, "Option1");
+    w.Option2 = child<QRadioButton>(form, "Option2");
+    w.Option3 = child<QRadioButton>(form, "Option3");
+    w.Text1 = child<QLineEdit>(form, "Text1");
+    w.lblTitle = child<QLabel>(form, "lblTitle");
+    w.lblVersion = child<QLabel>(form, "lblVersion");
+    w.Label18 = child<QLabel>(form, "Label18");
+    return w;
+}
+
+std::array<KeyList *, config::kSlotCount> findKeyLists(QWidget *form)
+{
+    std::array<KeyList *, config::kSlotCount> lists{};
+    for (int slot = 0; slot < config::kSlotCount; ++slot)
+        lists[slot] = child<KeyList>(form, keyListName(slot));
+    return lists;
+}
+
+} // namespace ui

@@ -1,0 +1,61 @@
+#include "keylist.h"
+
+#include <QLineEdit>
+
+namespace ui {
+
+KeyList::KeyList(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(16);
+    // Typed text is only displayed: Qt would otherwise select a row whose
+    // name matches the text when editing finishes.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+    connect(this, &QComboBox::currentIndexChanged, this, &KeyList::onCurrentIndexChanged);
+    connect(this, &QComboBox::activated, this, &KeyList::onActivated);
+}
+
+void KeyList::startUserChoice()
+{
+    reportedRow_ = -1;
+}
+
+void KeyList::showPopup()
+{
+    startUserChoice();
+    QComboBox::showPopup();
+}
+
+void KeyList::keyPressEvent(QKeyEvent *event)
+{
+    startUserChoice();
+    QComboBox::keyPressEvent(event);
+}
+
+void KeyList::wheelEvent(QWheelEvent *event)
+{
+    startUserChoice();
+    QComboBox::wheelEvent(event);
+}
+
+void KeyList::onCurrentIndexChanged(int row)
+{
+    reportedRow_ = row;
+    emit rowChosen(row);
+}
+
+// Qt reports a user's choice as activated, after currentIndexChanged when the
+// choice changed the row; a choice of the row already selected comes as
+// activated alone.
+void KeyList::onActivated(int row)
+{
+    const bool alreadyReported = reportedRow_ == row;
+    reportedRow_ = -1;
+    if (!alreadyReported)
+        emit rowChosen(row);
+}
+
+} // namespace ui

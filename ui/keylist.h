@@ -1,0 +1,35 @@
+// The drop-down key list of a keystroke slot.
+#pragma once
+
+#include <QComboBox>
+
+namespace ui {
+
+// An editable combo box whose rowChosen signal follows the window's rule for
+// a list's click: it is emitted once whenever a row becomes selected, in code
+// or by the user, and also when the user chooses the row that is already
+// selected (after a preset has changed only the list's displayed text, that
+// choice must copy the row's code again). Typed text chooses no row.
+class KeyList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit KeyList(QWidget *parent = nullptr);
+
+signals:
+    void rowChosen(int row);
+
+protected:
+    void showPopup() override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    void onCurrentIndexChanged(int row);
+    void onActivated(int row);
+    void startUserChoice();
+
+    // The row whose selection the user's current choice has already reported.
+    int reportedRow_ = -1;
+};
+
+} // namespace ui
