@@ -66,7 +66,7 @@ const char *const kDelayLabelTip = "May be set between 0 and 255.";
 // tab order.
 const std::vector<ControlSpec> &initialSetupPage()
 {
-    static const std::vector<ControlSpec> specs = {
+    static const std::vector<ControlSpec> table = {
         {Kind::Shape, "Shape2", nullptr, {240, 420, 4452, 1212}},
         {Kind::Label, "Label13", "Proximity Range", {240, 480, 4452, 240}, nullptr, Heading},
         {Kind::Label, "Label2", "Detection range (24-42 inches)", {1200, 840, 2700, kLineHeight},
@@ -101,12 +101,12 @@ const std::vector<ControlSpec> &initialSetupPage()
         {Kind::Label, "Label5", "Timing Delays (0-255 seconds)", {240, 1800, 4452, 240}, nullptr,
          Heading},
         {Kind::Label, "Label3", "Walk-Up Delay before sending keystrokes",
-         {480, 2160, 3420, kLineHeight}, kDelayLabelTip, AlignRight},
+         {255, 2160, 3645, kLineHeight}, kDelayLabelTip, AlignRight},
         {Kind::Text, "IRDBTm", nullptr, {3960, 2160, 375, kTextHeight},
          "This delay (0-255) is between when the user is detected as being in-range, and when the "
          "keystrokes are actually sent."},
         {Kind::Label, "Label4", "Walk-Away Delay before sending keystrokes",
-         {480, 2640, 3420, kLineHeight}, kDelayLabelTip, AlignRight},
+         {255, 2640, 3645, kLineHeight}, kDelayLabelTip, AlignRight},
         {Kind::Text, "ORDBTm", nullptr, {3960, 2640, 375, kTextHeight},
          "This delay (0-255) is between when the user is detected as being out-of-range, and when "
          "the keystrokes are actually sent."},
@@ -121,16 +121,16 @@ const std::vector<ControlSpec> &initialSetupPage()
         {Kind::Label, "Label23", "Developer Mode", {4920, 1800, 2172, 240}, nullptr, Heading},
         {Kind::Label, "Label24", "Select when using Korvane' software developer's kit.",
          {5040, 2160, 1932, 612}, nullptr, Wrap},
-        {Kind::Check, "Check1", "Disable keystrokes", {5160, 2880, 1695, kLineHeight},
+        {Kind::Check, "Check1", "Disable keystrokes", {5160, 2880, 1860, kLineHeight},
          "Disable to use with the software developer's kit"},
     };
-    return specs;
+    return table;
 }
 
 // Page "Walk-Away Keystrokes", below its five keystroke frames.
 const std::vector<ControlSpec> &walkAwayPage()
 {
-    static const std::vector<ControlSpec> specs = {
+    static const std::vector<ControlSpec> table = {
         {Kind::Label, "Label8", "KeyCount", {3000, 3660, 1260, kLineHeight}, nullptr,
          Hidden | AlignRight},
         {Kind::Text, "KeyCount", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden},
@@ -142,20 +142,20 @@ const std::vector<ControlSpec> &walkAwayPage()
         {Kind::Text, "Key4Mods", nullptr, {6720, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
         {Kind::Text, "Key5Mods", nullptr, {8520, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
     };
-    return specs;
+    return table;
 }
 
 // Page "Walk-Up Keystrokes ", below its five keystroke frames.
 const std::vector<ControlSpec> &walkUpPage()
 {
-    static const std::vector<ControlSpec> specs = {
+    static const std::vector<ControlSpec> table = {
         {Kind::Label, "Label20", "KeyCount", {3240, 3660, 1020, kLineHeight}, nullptr,
          Hidden | AlignRight},
         {Kind::Text, "KeyCountUp", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden},
         {Kind::Label, "Label21", "Key delay", {5160, 3660, 900, kLineHeight}, nullptr, AlignRight},
         {Kind::Text, "InterKeyDelayUp", nullptr, {6120, 3660, 495, kTextHeight}},
     };
-    return specs;
+    return table;
 }
 
 const char *const kAboutText =
@@ -166,13 +166,13 @@ const char *const kAboutText =
 // out of sight, but carrying the idle keystroke's values.
 const std::vector<ControlSpec> &aboutPage()
 {
-    static const std::vector<ControlSpec> specs = {
+    static const std::vector<ControlSpec> table = {
         {Kind::Picture, "Image2", nullptr, {1440, 780, 735, 690}},
         {Kind::Label, "lblTitle", nullptr, {2280, 780, 4095, 240}},
         {Kind::Label, "lblVersion", nullptr, {2280, 1140, 4095, 225}},
         {Kind::Label, "Label6", kAboutText, {1440, 1620, 4815, 810}, nullptr, Wrap},
         {Kind::Label, "Label14", "Firmware", {1320, 2460, 735, 255}, nullptr, AlignRight},
-        {Kind::Text, "Text1", nullptr, {2280, 2460, 855, kTextHeight}, nullptr, Disabled},
+        {Kind::Text, "Text1", nullptr, {2280, 2460, 1260, kTextHeight}, nullptr, Disabled},
         {Kind::Picture, "Image1", nullptr, {6120, 3060, 3480, 810}},
         {Kind::Label, "Label16",
          "The purpose of the Idle Keystroke is to prevent a screensaver from launching while a "
@@ -186,19 +186,19 @@ const std::vector<ControlSpec> &aboutPage()
          AlignRight},
         {Kind::Text, "PressRate", nullptr, {2160, 5700, 495, kTextHeight}},
     };
-    return specs;
+    return table;
 }
 
 // The window itself, outside the tab container.
 const std::vector<ControlSpec> &windowControls()
 {
-    static const std::vector<ControlSpec> specs = {
+    static const std::vector<ControlSpec> table = {
         {Kind::Label, "Label7", "Ostraval\u00AE Configuration Utility", {1680, 120, 7095, 495}},
-        {Kind::Check, "CheckCnct", "Connect USB Device", {120, 5160, 1935, kLineHeight}, nullptr,
+        {Kind::Check, "CheckCnct", "Connect USB Device", {120, 5160, 2100, kLineHeight}, nullptr,
          Disabled},
-        {Kind::Label, "Label10", "Status", {2280, 5160, 495, kLineHeight}, nullptr, AlignRight},
+        {Kind::Label, "Label10", "Status", {2220, 5160, 600, kLineHeight}, nullptr, AlignRight},
         {Kind::Text, "LastErr", nullptr, {2880, 5160, 1935, kTextHeight}},
-        {Kind::Check, "ConfigChanged", "Config Changed", {5040, 5160, 1455, kLineHeight}, nullptr,
+        {Kind::Check, "ConfigChanged", "Config Changed", {4920, 5160, 1650, kLineHeight}, nullptr,
          Disabled},
         {Kind::Button, "Command2", "OK", {6600, 5160, 1215, 375}},
         {Kind::Button, "Command3", "Cancel", {8040, 5160, 1095, 375}},
@@ -208,7 +208,7 @@ const std::vector<ControlSpec> &windowControls()
         {Kind::Text, "bOutRangePend", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
         {Kind::Text, "Key6Code", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden | CodeText},
     };
-    return specs;
+    return table;
 }
 
 enum class Container { InitialSetup, WalkAway, WalkUp, About, Window };
@@ -228,9 +228,9 @@ constexpr int kFrameTop = 540;
 constexpr int kFrameWidth = 1815;
 constexpr int kFrameHeight = 2655;
 
-const std::array<SlotSpec, config::kSlotCount> &slotSpecs()
+const std::array<SlotSpec, config::kSlotCount> &slotTable()
 {
-    static const std::array<SlotSpec, config::kSlotCount> specs = {{
+    static const std::array<SlotSpec, config::kSlotCount> table = {{
         {"Frame2", "Keystroke 1", Container::WalkAway, {360, kFrameTop, kFrameWidth, kFrameHeight},
          "Key1Code", Disabled, "When the user steps away there may be several keystroke"},
         {"Frame3", "Keystroke 2", Container::WalkAway, {2280, kFrameTop, kFrameWidth, kFrameHeight},
@@ -255,7 +255,7 @@ const std::array<SlotSpec, config::kSlotCount> &slotSpecs()
         {"Frame6(6)", "Keystroke 6", Container::Window, {3840, 6840, kFrameWidth, kFrameHeight},
          "Text4(5)", Disabled},
     }};
-    return specs;
+    return table;
 }
 
 // One row of a keystroke frame's modifier grid: the left box (with the row's
@@ -320,26 +320,26 @@ private:
     QPoint origin_;
 };
 
-QWidget *createControl(const ControlSpec &spec)
+QWidget *createControl(const ControlSpec &entry)
 {
-    const QString caption = spec.caption ? QString::fromUtf8(spec.caption) : QString();
-    switch (spec.kind) {
+    const QString caption = entry.caption ? QString::fromUtf8(entry.caption) : QString();
+    switch (entry.kind) {
     case Kind::Label: {
         auto *label = new QLabel(caption);
         Qt::Alignment align = Qt::AlignVCenter;
-        align |= (spec.flags & AlignRight) ? Qt::AlignRight : Qt::AlignLeft;
-        if (spec.flags & (AlignCenter | Heading))
+        align |= (entry.flags & AlignRight) ? Qt::AlignRight : Qt::AlignLeft;
+        if (entry.flags & (AlignCenter | Heading))
             align = Qt::AlignCenter;
-        if (spec.flags & Wrap)
+        if (entry.flags & Wrap)
             align = Qt::AlignLeft | Qt::AlignTop;
         label->setAlignment(align);
-        label->setWordWrap(spec.flags & Wrap);
-        if (spec.flags & Heading)
+        label->setWordWrap(entry.flags & Wrap);
+        if (entry.flags & Heading)
             label->setFont(headingFont());
         return label;
     }
     case Kind::Text:
-        return new QLineEdit((spec.flags & CodeText) ? QStringLiteral("Text4") : QString());
+        return new QLineEdit((entry.flags & CodeText) ? QStringLiteral("Text4") : QString());
     case Kind::Check:
         return new QCheckBox(caption);
     case Kind::Option:
@@ -366,26 +366,26 @@ QWidget *createControl(const ControlSpec &spec)
     return nullptr;
 }
 
-void applyCommon(QWidget *widget, const ControlSpec &spec)
+void applyCommon(QWidget *widget, const ControlSpec &entry)
 {
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    if (spec.toolTip)
-        widget->setToolTip(QString::fromUtf8(spec.toolTip));
-    if (spec.flags & Disabled)
+    widget->setObjectName(QString::fromLatin1(entry.name));
+    if (entry.toolTip)
+        widget->setToolTip(QString::fromUtf8(entry.toolTip));
+    if (entry.flags & Disabled)
         widget->setEnabled(false);
-    if (spec.flags & Hidden)
+    if (entry.flags & Hidden)
         widget->setHidden(true);
 }
 
-void buildControls(const Placer &placer, const std::vector<ControlSpec> &specs)
+void buildControls(const Placer &placer, const std::vector<ControlSpec> &table)
 {
-    for (const ControlSpec &spec : specs) {
-        QWidget *widget = createControl(spec);
-        applyCommon(widget, spec);
-        QWidget *parent = spec.parent
-                              ? placer.container()->findChild<QWidget *>(QLatin1String(spec.parent))
+    for (const ControlSpec &entry : table) {
+        QWidget *widget = createControl(entry);
+        applyCommon(widget, entry);
+        QWidget *parent = entry.parent
+                              ? placer.container()->findChild<QWidget *>(QLatin1String(entry.parent))
                               : nullptr;
-        placer.place(widget, spec.at, parent);
+        placer.place(widget, entry.at, parent);
     }
 }
 
@@ -419,13 +419,13 @@ QLineEdit *createCodeText(QWidget *parent, const QString &name, unsigned flags, 
 
 // A keystroke frame with the controls of one slot, in reading order: the
 // modifier grid row by row, then the key list and its code text.
-void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &spec)
+void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
 {
-    auto *frame = new QGroupBox(QString::fromLatin1(spec.caption));
-    frame->setObjectName(QLatin1String(spec.frame));
-    if (spec.toolTip)
-        frame->setToolTip(QString::fromLatin1(spec.toolTip));
-    placer.place(frame, spec.at);
+    auto *frame = new QGroupBox(QString::fromLatin1(entry.caption));
+    frame->setObjectName(QLatin1String(entry.frame));
+    if (entry.toolTip)
+        frame->setToolTip(QString::fromLatin1(entry.toolTip));
+    placer.place(frame, entry.at);
 
     createColumnLabel(frame, "Label11", slot, "Left", {120, 240, 735, kLineHeight});
     createColumnLabel(frame, "Label12", slot, "Right", {960, 240, 615, kLineHeight});
@@ -441,8 +441,8 @@ void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &spec)
     list->setGeometry(toPixels({120, 2160, 1095, 315}));
 
     const Twips codeAt{1320, 2160, 375, kTextHeight};
-    if (spec.codeText) {
-        createCodeText(frame, QLatin1String(spec.codeText), spec.codeFlags, codeAt);
+    if (entry.codeText) {
+        createCodeText(frame, QLatin1String(entry.codeText), entry.codeFlags, codeAt);
     } else {
         // The idle frame holds the sixth walk-away mask in the code text's
         // place; its own code text stands hidden on the window.
@@ -517,7 +517,7 @@ void buildWindow(QWidget *form)
 
     buildControls(pages[0], initialSetupPage());
     for (int slot = 0; slot < config::kSlotCount; ++slot)
-        buildKeystrokeFrame(placerFor(slotSpecs()[slot].where), slot, slotSpecs()[slot]);
+        buildKeystrokeFrame(placerFor(slotTable()[slot].where), slot, slotTable()[slot]);
     buildControls(pages[1], walkAwayPage());
     buildControls(pages[2], walkUpPage());
     buildControls(pages[3], aboutPage());
@@ -551,7 +551,7 @@ config::FormControls findFormControls(QWidget *form)
     for (int slot = 0; slot < config::kSlotCount; ++slot) {
         config::KeystrokeSlot &s = c.keystrokes[slot];
         s.list = child<QComboBox>(form, keyListName(slot));
-        const char *code = slotSpecs()[slot].codeText;
+        const char *code = slotTable()[slot].codeText;
         s.codeText = child<QLineEdit>(form, code ? QLatin1String(code) : QLatin1String("Key6Code"));
         for (int bit = 0; bit < 8; ++bit)
             s.mods[bit] = child<QCheckBox>(form, modifierBoxName(config::kModifierBits[bit], slot));

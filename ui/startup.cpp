@@ -67,6 +67,7 @@ void Form1::Form_Load()
         return;
     }
     w_.Text1->setText(ui::firmwareText(version));
+    w_.Text1->setCursorPosition(0);
 
     if (ReadCfg() != 0)
         ReadConfig();
