@@ -1,5 +1,10 @@
 #include "sensorfixture.h"
 
+#include "fakemessageboxes.h"
+#include "form1.h"
+
+#include <QTest>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,6 +28,23 @@ void resetSensor(const kv3sim::Configuration &stored, std::vector<kv3sim::Failur
     settings.failures = std::move(failures);
     kv3sim::reset(settings);
     kv3sim::setStored(stored);
+}
+
+std::unique_ptr<Form1> openWindow(FakeMessageBoxes &boxes)
+{
+    resetSensor();
+    auto form = std::make_unique<Form1>(boxes);
+    form->show();
+    (void)QTest::qWaitForWindowActive(form.get());
+    boxes.clear();
+    kv3sim::clearTrace();
+    return form;
+}
+
+QString errorPrompt(const QString &status)
+{
+    return QStringLiteral("An error >") + status +
+           QStringLiteral(" < was encountered.  Do you want to continue ?");
 }
 
 QStringList calledFunctions()

@@ -9,6 +9,11 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
+class FakeMessageBoxes;
+class Form1;
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -22,6 +27,13 @@ kv3sim::Configuration sampleConfiguration();
 // 30 inches; failures as given.
 void resetSensor(const kv3sim::Configuration &stored = sampleConfiguration(),
                  std::vector<kv3sim::Failure> failures = {});
+
+// A fresh sensor holding the sample configuration and the window started
+// on it, shown and active; the boxes and the trace of start-up cleared.
+std::unique_ptr<Form1> openWindow(FakeMessageBoxes &boxes);
+
+// The error box's prompt for a status text such as "USB reset 2".
+QString errorPrompt(const QString &status);
 
 // The names of the library calls since the trace was last cleared.
 QStringList calledFunctions();

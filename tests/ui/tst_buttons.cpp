@@ -27,12 +27,6 @@ const QString kCancelPrompt = QStringLiteral("The changes were not written to th
 const QString kApplyPrompt = QStringLiteral("The changes are about to be written to the device.  "
                                             "Do you want to write the changes?");
 
-QString errorPrompt(const QString &status)
-{
-    return QStringLiteral("An error >") + status +
-           QStringLiteral(" < was encountered.  Do you want to continue ?");
-}
-
 } // namespace
 
 class TestButtons : public QObject {
@@ -68,12 +62,8 @@ private:
 
 void TestButtons::init()
 {
-    fixture::resetSensor();
-    form_ = std::make_unique<Form1>(boxes_);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    boxes_.clear();
-    kv3sim::clearTrace();
+    form_ = fixture::openWindow(boxes_);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 
 void TestButtons::cleanup()
@@ -181,7 +171,7 @@ void TestButtons::readNowFailing()
 {
     kv3sim::injectFailure({"GetObjRangeInfo", 2, 1});
     click("Command5");
-    QCOMPARE(boxes_.texts(), QStringList{errorPrompt(QStringLiteral("USB Getrange 2"))});
+    QCOMPARE(boxes_.texts(), QStringList{fixture::errorPrompt(QStringLiteral("USB Getrange 2"))});
     for (const char *name : {"wCurrRange", "bInRange", "bInRangePend", "bOutRangePend"})
         QCOMPARE(text(form_.get(), name)->text(), QStringLiteral("0"));
 }
@@ -223,7 +213,7 @@ void TestButtons::factoryResetFailing()
 {
     kv3sim::injectFailure({"ResetFactoryDflts", 2, 1});
     click("Command1");
-    QCOMPARE(boxes_.texts(), QStringList{errorPrompt(QStringLiteral("USB reset 2"))});
+    QCOMPARE(boxes_.texts(), QStringList{fixture::errorPrompt(QStringLiteral("USB reset 2"))});
     QVERIFY(!configChanged()->isChecked()); // nothing was reset
     QCOMPARE(fixture::callsOf("GetIdleParms"), 1);
 }
@@ -242,7 +232,7 @@ void TestButtons::disableKeystrokes()
 
     kv3sim::injectFailure({"HaltKBSends", 6, 1});
     halt->click();
-    QCOMPARE(boxes_.texts(), QStringList{errorPrompt(QStringLiteral("USB Halt Keyboard 6"))});
+    QCOMPARE(boxes_.texts(), QStringList{fixture::errorPrompt(QStringLiteral("USB Halt Keyboard 6"))});
 }
 
 void TestButtons::unreadableTextRefusesTheWrite()
@@ -271,7 +261,7 @@ void TestButtons::failedWriteLeavesTheIndicatorChecked()
     boxes_.setNextAnswer(ui::MsgAnswer::Yes);
     click("Command4");
 
-    QCOMPARE(boxes_.texts().last(), errorPrompt(QStringLiteral("USB SetSonarParms 2")));
+    QCOMPARE(boxes_.texts().last(), fixture::errorPrompt(QStringLiteral("USB SetSonarParms 2")));
     QVERIFY(configChanged()->isChecked());
     QVERIFY(!form_->DeviceUpdated());
     QCOMPARE(fixture::calledFunctions().last(), QStringLiteral("WriteCfg"));

@@ -187,9 +187,7 @@ void TestChangeDetection::failedRead()
     // Reported by name; compared against a record of zeros, so the window
     // counts as changed; the later reads still run.
     QCOMPARE(boxes_.texts(),
-             QStringList{QStringLiteral("An error >%1 9 < was encountered.  Do you want to "
-                                        "continue ?")
-                             .arg(operation)});
+             QStringList{fixture::errorPrompt(operation + QStringLiteral(" 9"))});
     QCOMPARE(text(form_.get(), "LastErr")->text(), operation + QStringLiteral(" 9"));
     QVERIFY(configChanged()->isChecked());
     QCOMPARE(fixture::calledFunctions().filter(QStringLiteral("Get")).size(), 5); // 4 reads + error

@@ -67,12 +67,8 @@ private:
 
 void TestHandlers::init()
 {
-    fixture::resetSensor();
-    form_ = std::make_unique<Form1>(boxes_);
-    form_->show();
+    form_ = fixture::openWindow(boxes_);
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-    boxes_.clear();
-    kv3sim::clearTrace();
 }
 
 void TestHandlers::cleanup()

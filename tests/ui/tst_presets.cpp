@@ -65,12 +65,8 @@ private:
 
 void TestPresets::init()
 {
-    fixture::resetSensor();
-    form_ = std::make_unique<Form1>(boxes_);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    boxes_.clear();
-    kv3sim::clearTrace();
+    form_ = fixture::openWindow(boxes_);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 
 void TestPresets::cleanup()
@@ -164,8 +160,7 @@ void TestPresets::failedResetStillFillsTheWindow()
 {
     kv3sim::injectFailure({"ResetFactoryDflts", 2, 1});
     choose("Option1");
-    QCOMPARE(boxes_.texts(), QStringList{QStringLiteral(
-                                 "An error >USB reset 2 < was encountered.  Do you want to continue ?")});
+    QCOMPARE(boxes_.texts(), QStringList{fixture::errorPrompt(QStringLiteral("USB reset 2"))});
     QCOMPARE(text(form_.get(), "Key3Code")->text(), QStringLiteral("42"));
     QCOMPARE(list(form_.get(), 3)->currentText(), QStringLiteral("BCKSPC"));
 }

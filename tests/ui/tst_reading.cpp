@@ -192,8 +192,7 @@ void TestReading::failedReads()
 
     // Reported once, by name, and reading goes on with a record of zeros.
     const QString status = operation + QStringLiteral(" 2");
-    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("An error >") + status +
-                                        QStringLiteral(" < was encountered.  Do you want to continue ?")});
+    QCOMPARE(boxes.texts(), QStringList{fixture::errorPrompt(status)});
     for (const QString &name : zeroed)
         QCOMPARE(text(&form, name)->text(), QStringLiteral("0"));
     QCOMPARE(fixture::callsOf("GetWalkUpParms"), 1);

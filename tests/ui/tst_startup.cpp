@@ -32,12 +32,6 @@ kv3sim::Settings failing(const char *function, int32_t error)
 
 const QString kErrorTitle = QStringLiteral("Zelvora USB Device Error");
 
-QString errorPrompt(const QString &status)
-{
-    return QStringLiteral("An error >") + status +
-           QStringLiteral(" < was encountered.  Do you want to continue ?");
-}
-
 } // namespace
 
 class TestStartup : public QObject {
@@ -108,7 +102,7 @@ void TestStartup::endStates()
 
     if (errorBox) {
         QCOMPARE(boxes.shown.size(), 1);
-        QCOMPARE(boxes.shown[0], ui::stopBox(errorPrompt(status), kErrorTitle));
+        QCOMPARE(boxes.shown[0], ui::stopBox(fixture::errorPrompt(status), kErrorTitle));
     } else {
         QVERIFY(boxes.shown.isEmpty());
     }
@@ -139,7 +133,7 @@ void TestStartup::statusBoxIsInitialisedBeforeConnecting()
     QCOMPARE(fixture::calledFunctions().mid(0, 2), (QStringList{"GetLastLibErr", "USBConnect"}));
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(boxes.shown[0].text,
-             errorPrompt(QStringLiteral("Ok %1").arg(KV3_ERR_NOT_CONNECTED)));
+             fixture::errorPrompt(QStringLiteral("Ok %1").arg(KV3_ERR_NOT_CONNECTED)));
 }
 
 void TestStartup::errorReportShowsNameAndNumber()
@@ -153,7 +147,7 @@ void TestStartup::errorReportShowsNameAndNumber()
     form.ErReason(QStringLiteral("USB GetSonarParms"));
     QCOMPARE(textOf(form, "LastErr"), QStringLiteral("USB GetSonarParms 7"));
     QCOMPARE(boxes.shown.size(), 1);
-    QCOMPARE(boxes.shown[0], ui::stopBox(errorPrompt(QStringLiteral("USB GetSonarParms 7")),
+    QCOMPARE(boxes.shown[0], ui::stopBox(fixture::errorPrompt(QStringLiteral("USB GetSonarParms 7")),
                                          kErrorTitle));
 
     // After a call that succeeded the number is 0: the status box changes,
