@@ -134,18 +134,20 @@ bool sendIdle(const FormControls &controls, const FieldValues &values, const Err
     return succeeded(SetIdleParms(&idle), "USB SetIdleParms", report);
 }
 
-// The sonar record goes back with the reserved words the sensor gave.
+// The sonar record goes back with the reserved words the sensor gave. When
+// the sensor's record cannot be fetched it is not sent at all: zeros in
+// place of the reserved words would overwrite what the sensor keeps there.
 bool sendSonar(const FormControls &controls, const FieldValues &values, const ErrorReporter &report)
 {
     SonarParms sonar{};
-    const bool fetched = succeeded(GetSonarParms(&sonar), "USB getSonarParms", report);
+    if (!succeeded(GetSonarParms(&sonar), "USB getSonarParms", report))
+        return false;
     sonar.LedFlags = static_cast<int16_t>(ledMask(controls));
     sonar.MaxDist = values[MaxDist];
     sonar.ORDBTm = values[ORDBTm];
     sonar.IRDBTm = values[IRDBTm];
     sonar.StartDly = values[StartDly];
-    const bool sent = succeeded(SetSonarParms(&sonar), "USB SetSonarParms", report);
-    return fetched && sent;
+    return succeeded(SetSonarParms(&sonar), "USB SetSonarParms", report);
 }
 
 // The number of keystrokes that have a key code or a modifier. Empty
@@ -195,11 +197,10 @@ std::optional<UnreadableField> writeConfig(const FormControls &controls, FormSta
     for (std::size_t i = 0; i < kSequences.size(); ++i)
         (controls.*kSequences[i].countBox)->setText(decimalText(counts[i]));
 
-    // Only a write that fully reached the sensor makes the window agree with it.
-    if (allSent) {
-        state.DeviceUpdated = true;
-        controls.ConfigChanged->setChecked(false);
-    }
+    // Only a write that fully reached the sensor makes the window agree with
+    // it; after a failed step the window still differs.
+    state.DeviceUpdated = allSent;
+    controls.ConfigChanged->setChecked(!allSent);
     WriteCfg();
     return std::nullopt;
 }

@@ -451,7 +451,8 @@ void TestWriting::failedCalls_data()
 
 // A failed call is reported once by its name and the write goes on to
 // WriteCfg; only a write that fully reached the sensor marks the window as
-// agreeing with it.
+// agreeing with it. Without the sensor's own sonar record the sonar record
+// is not sent: its reserved words would be lost.
 void TestWriting::failedCalls()
 {
     QFETCH(QString, function);
@@ -463,11 +464,17 @@ void TestWriting::failedCalls()
         failures.push_back({function.toStdString(), KV3_ERR_IO, std::nullopt});
     connectSensor(everyWordSet(), failures);
     m_controls->text("InterKeyDelayUp")->setText("6");
+    // Start from agreement, so that a failure has to mark the difference.
+    m_state.DeviceUpdated = true;
+    m_controls->form.ConfigChanged->setChecked(false);
 
     QVERIFY(!write());
 
     QCOMPARE(m_reported, reported);
-    QCOMPARE(calledFunctions(), kCallOrder);
+    QStringList calls = kCallOrder;
+    if (function == QLatin1String("GetSonarParms"))
+        calls.removeOne(QStringLiteral("SetSonarParms"));
+    QCOMPARE(calledFunctions(), calls);
     QCOMPARE(kv3sim::working().walkUp.InterKeyDelay, function == "SetWalkUpParms" ? 1 : 6);
     QCOMPARE(m_state.DeviceUpdated, committed);
     QCOMPARE(m_controls->form.ConfigChanged->isChecked(), !committed);
