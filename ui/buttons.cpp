@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "changedetection.h"
+#include "focusleave.h"
 #include "kv3rapi.h"
 #include "reading.h"
 #include "writing.h"
@@ -106,6 +107,10 @@ void Form1::Command3_Click()
 void Form1::closeEvent(QCloseEvent *event)
 {
     if (!disconnected_) {
+        // The close box takes no focus: an edit still in its box is checked
+        // and compared first, so that the question below knows of it.
+        for (ui::FocusLeaveWatcher *watcher : watchers_)
+            watcher->leaveIfFocused();
         if (c_.ConfigChanged->isChecked() && !confirm(QLatin1String(kCancelPrompt))) {
             event->ignore();
             return;

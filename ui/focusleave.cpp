@@ -12,6 +12,12 @@ FocusLeaveWatcher::FocusLeaveWatcher(QWidget *box, std::function<void()> onLeave
     box->installEventFilter(this);
 }
 
+void FocusLeaveWatcher::leaveIfFocused()
+{
+    if (box_->hasFocus())
+        onLeave_();
+}
+
 namespace {
 
 bool movesWithinWindow(Qt::FocusReason reason)

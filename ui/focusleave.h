@@ -17,6 +17,10 @@ class FocusLeaveWatcher : public QObject {
 public:
     FocusLeaveWatcher(QWidget *box, std::function<void()> onLeave);
 
+    // The window is about to close while the box still has the focus: its
+    // edit is checked as if the focus were leaving it.
+    void leaveIfFocused();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

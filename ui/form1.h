@@ -12,8 +12,10 @@ class QLineEdit;
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace ui {
+class FocusLeaveWatcher;
 class KeyList;
 }
 
@@ -92,6 +94,7 @@ private:
     ui::WindowControls w_;
     std::array<ui::KeyList *, config::kSlotCount> lists_{};
     config::FormState state_;
+    std::vector<ui::FocusLeaveWatcher *> watchers_; // the range-checked boxes
     bool disconnected_ = false; // "OK" or "Cancel" has let the sensor go
 };
 

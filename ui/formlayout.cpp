@@ -481,6 +481,16 @@ void styleBanner(QWidget *form)
     banner->setForegroundRole(QPalette::Highlight);
 }
 
+// Controls placed out of sight carry values but must not take the focus:
+// Tab would otherwise let the user change what the window never shows.
+void keepOutOfTabOrder(QWidget *form)
+{
+    for (const char *name : {"Frame7", "Frame6(6)"})
+        for (QWidget *w : form->findChild<QWidget *>(QLatin1String(name))->findChildren<QWidget *>())
+            w->setFocusPolicy(Qt::NoFocus);
+    form->findChild<QWidget *>(QStringLiteral("PressRate"))->setFocusPolicy(Qt::NoFocus);
+}
+
 void drawPictures(QWidget *form)
 {
     form->findChild<QLabel *>(QStringLiteral("Image2"))->setPixmap(sensorPicture(QSize(97, 70)));
@@ -523,6 +533,7 @@ void buildWindow(QWidget *form)
     buildControls(pages[3], aboutPage());
     buildControls(window, windowControls());
 
+    keepOutOfTabOrder(form);
     styleBanner(form);
     drawPictures(form);
 }

@@ -73,10 +73,10 @@ void Form1::bindValidation()
 {
     for (const RangeRule &rule : kRangeRules) {
         QLineEdit *box = c_.*rule.box;
-        new ui::FocusLeaveWatcher(box, [this, box, rule] {
+        watchers_.push_back(new ui::FocusLeaveWatcher(box, [this, box, rule] {
             validateRange(box, rule.lower, rule.upper, QString::fromLatin1(rule.message),
                           QString::fromLatin1(rule.resetValue));
-        });
+        }));
     }
 }
 

@@ -9,6 +9,9 @@ KeyList::KeyList(QWidget *parent) : QComboBox(parent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    // The displayed name always comes from a chosen row or a preset: typed
+    // text would show one key while the code text holds another.
+    lineEdit()->setReadOnly(true);
     setMaxVisibleItems(16);
     // Typed text is only displayed: Qt would otherwise select a row whose
     // name matches the text when editing finishes.

@@ -9,7 +9,8 @@ namespace ui {
 // a list's click: it is emitted once whenever a row becomes selected, in code
 // or by the user, and also when the user chooses the row that is already
 // selected (after a preset has changed only the list's displayed text, that
-// choice must copy the row's code again). Typed text chooses no row.
+// choice must copy the row's code again). Its text cannot be typed in, and
+// so chooses no row.
 class KeyList : public QComboBox {
     Q_OBJECT
 public:

@@ -41,6 +41,8 @@ private slots:
     void nothingChanged_data();
     void nothingChanged();
     void closeBoxBehavesAsCancel();
+    void closeBoxChecksAnEditStillInItsBox();
+    void closeBoxWithNothingChanged();
     void readNow();
     void readNowFailing();
     void advancedShowsThenHidesThePowerUpDelay();
@@ -155,6 +157,31 @@ void TestButtons::closeBoxBehavesAsCancel()
     QVERIFY(form_->close());
     QCOMPARE(fixture::calledFunctions(), QStringList{"USBDisconnect"});
     QVERIFY(kv3sim::stored().sonar.LedFlags == fixture::sampleConfiguration().sonar.LedFlags);
+}
+
+void TestButtons::closeBoxChecksAnEditStillInItsBox()
+{
+    // The close box takes no focus from the box being edited.
+    QLineEdit *range = text(form_.get(), "MaxDist");
+    range->setFocus();
+    QTRY_VERIFY(range->hasFocus());
+    range->selectAll();
+    QTest::keyClicks(range, QStringLiteral("30"));
+    QVERIFY(!configChanged()->isChecked());
+
+    boxes_.setNextAnswer(ui::MsgAnswer::No);
+    QVERIFY(!form_->close());
+    QCOMPARE(boxes_.shown, (QList<ui::MessageBoxRequest>{
+                               ui::confirmationBox(kCancelPrompt, kWriteTitle)}));
+    QVERIFY(configChanged()->isChecked());
+    QCOMPARE(range->text(), QStringLiteral("30"));
+}
+
+void TestButtons::closeBoxWithNothingChanged()
+{
+    QVERIFY(form_->close());
+    QVERIFY(boxes_.shown.isEmpty());
+    QCOMPARE(fixture::calledFunctions(), QStringList{"USBDisconnect"});
 }
 
 void TestButtons::readNow()

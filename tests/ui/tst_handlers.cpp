@@ -144,6 +144,7 @@ void TestHandlers::typedTextChoosesNothing()
     QTest::keyClick(combo, Qt::Key_Tab);
 
     QCOMPARE(combo->currentIndex(), 103);
+    QCOMPARE(combo->currentText(), QStringLiteral("NULL"));
     QCOMPARE(text(form_.get(), "Key3Code")->text(), QStringLiteral("255"));
     QCOMPARE(checkUpdates(), 0);
 }

@@ -31,6 +31,8 @@ private slots:
     void tabPages();
     void outOfSightControlsLieOutsideTheirContainer();
     void noButtonIsBoundToEnterOrEsc();
+    void tabNeverReachesControlsOutOfSight_data();
+    void tabNeverReachesControlsOutOfSight();
 
 private:
     FakeMessageBoxes boxes_;
@@ -302,6 +304,34 @@ void TestWindow::noButtonIsBoundToEnterOrEsc()
         QVERIFY2(!button->autoDefault(), qPrintable(button->objectName()));
         QVERIFY2(button->shortcut().isEmpty(), qPrintable(button->objectName()));
     }
+}
+
+void TestWindow::tabNeverReachesControlsOutOfSight_data()
+{
+    QTest::addColumn<int>("page");
+    for (int page = 0; page < 4; ++page)
+        QTest::addRow("page %d", page) << page;
+}
+
+void TestWindow::tabNeverReachesControlsOutOfSight()
+{
+    QFETCH(int, page);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    auto *tabs = form_->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+    tabs->setCurrentIndex(page);
+    const QList<QWidget *> outOfSight = {find(QStringLiteral("Frame7")),
+                                         find(QStringLiteral("Frame6(6)")),
+                                         find(QStringLiteral("PressRate"))};
+    find(QStringLiteral("Command2"))->setFocus();
+    for (int step = 0; step < 150; ++step) {
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        for (QWidget *hidden : outOfSight)
+            QVERIFY2(focused != hidden && !hidden->isAncestorOf(focused),
+                     qPrintable(focused->objectName()));
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    tabs->setCurrentIndex(0);
 }
 
 QTEST_MAIN(TestWindow)
