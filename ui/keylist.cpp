@@ -1,5 +1,6 @@
 #include "keylist.h"
 
+#include <QEvent>
 #include <QLineEdit>
 
 namespace ui {
@@ -12,6 +13,7 @@ KeyList::KeyList(QWidget *parent) : QComboBox(parent)
     // The displayed name always comes from a chosen row or a preset: typed
     // text would show one key while the code text holds another.
     lineEdit()->setReadOnly(true);
+    lineEdit()->installEventFilter(this);
     setMaxVisibleItems(16);
     // Typed text is only displayed: Qt would otherwise select a row whose
     // name matches the text when editing finishes.
@@ -42,6 +44,16 @@ void KeyList::wheelEvent(QWheelEvent *event)
 {
     startUserChoice();
     QComboBox::wheelEvent(event);
+}
+
+// A click on the displayed name opens the list, as a click on its arrow does.
+bool KeyList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress && isEnabled()) {
+        showPopup();
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 void KeyList::onCurrentIndexChanged(int row)

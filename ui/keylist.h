@@ -23,6 +23,7 @@ protected:
     void showPopup() override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onCurrentIndexChanged(int row);

@@ -50,6 +50,7 @@ private slots:
     void choosingARowCopiesItsCode();
     void choosingTheSelectedRowAgainCopiesItsCode();
     void typedTextChoosesNothing();
+    void clickingTheNameOpensTheList();
     void noRowSelectedKeepsTheCodeText();
     void validation_data();
     void validation();
@@ -146,6 +147,15 @@ void TestHandlers::typedTextChoosesNothing()
     QCOMPARE(combo->currentIndex(), 103);
     QCOMPARE(combo->currentText(), QStringLiteral("NULL"));
     QCOMPARE(text(form_.get(), "Key3Code")->text(), QStringLiteral("255"));
+    QCOMPARE(checkUpdates(), 0);
+}
+
+void TestHandlers::clickingTheNameOpensTheList()
+{
+    QComboBox *combo = list(form_.get(), 3);
+    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    QTRY_VERIFY(combo->view()->isVisible());
+    combo->hidePopup();
     QCOMPARE(checkUpdates(), 0);
 }
 
