@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include "keylist.h"
 #include "pictures.h"
 
 Form1::Form1(ui::MessageBoxes &boxes, QWidget *parent) : QWidget(parent), boxes_(boxes)
@@ -16,7 +15,6 @@ Form1::Form1(ui::MessageBoxes &boxes, QWidget *parent) : QWidget(parent), boxes_
     ui::buildWindow(this);
     c_ = ui::findFormControls(this);
     w_ = ui::findWindowControls(this);
-    lists_ = ui::findKeyLists(this);
     bindHandlers();
 
     Form_Load();

@@ -16,7 +16,6 @@ class QLineEdit;
 
 namespace ui {
 class FocusLeaveWatcher;
-class KeyList;
 }
 
 class Form1 : public QWidget {
@@ -29,9 +28,6 @@ public:
     // Window variables.
     int16_t FirstLoad() const { return state_.FirstLoad; }
     bool DeviceUpdated() const { return state_.DeviceUpdated; }
-
-    const config::FormControls &formControls() const { return c_; }
-    const ui::WindowControls &windowControls() const { return w_; }
 
     // Reports a failed library call: the status box shows the operation name
     // and the library's error number, and a non-zero number is shown in an
@@ -92,7 +88,6 @@ private:
     ui::MessageBoxes &boxes_;
     config::FormControls c_;
     ui::WindowControls w_;
-    std::array<ui::KeyList *, config::kSlotCount> lists_{};
     config::FormState state_;
     std::vector<ui::FocusLeaveWatcher *> watchers_; // the range-checked boxes
     bool disconnected_ = false; // "OK" or "Cancel" has let the sensor go

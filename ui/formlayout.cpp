@@ -35,10 +35,9 @@ enum Flag : unsigned {
     Hidden = 1 << 0,
     Disabled = 1 << 1,
     AlignRight = 1 << 2,
-    AlignCenter = 1 << 3,
-    Heading = 1 << 4, // a section heading: centred, bold Arial 9 point
-    Wrap = 1 << 5,
-    CodeText = 1 << 6, // a keystroke's code text: starts with "Text4"
+    Heading = 1 << 3, // a section heading: centred, bold Arial 9 point
+    Wrap = 1 << 4,
+    CodeText = 1 << 5, // a keystroke's code text: starts with "Text4"
 };
 
 // One control of a layout table. `parent` names a frame created earlier in
@@ -328,7 +327,7 @@ QWidget *createControl(const ControlSpec &entry)
         auto *label = new QLabel(caption);
         Qt::Alignment align = Qt::AlignVCenter;
         align |= (entry.flags & AlignRight) ? Qt::AlignRight : Qt::AlignLeft;
-        if (entry.flags & (AlignCenter | Heading))
+        if (entry.flags & Heading)
             align = Qt::AlignCenter;
         if (entry.flags & Wrap)
             align = Qt::AlignLeft | Qt::AlignTop;
@@ -592,14 +591,6 @@ WindowControls findWindowControls(QWidget *form)
     w.lblVersion = child<QLabel>(form, "lblVersion");
     w.Label18 = child<QLabel>(form, "Label18");
     return w;
-}
-
-std::array<KeyList *, config::kSlotCount> findKeyLists(QWidget *form)
-{
-    std::array<KeyList *, config::kSlotCount> lists{};
-    for (int slot = 0; slot < config::kSlotCount; ++slot)
-        lists[slot] = child<KeyList>(form, keyListName(slot));
-    return lists;
 }
 
 } // namespace ui

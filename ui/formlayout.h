@@ -15,8 +15,6 @@ class QWidget;
 
 namespace ui {
 
-class KeyList;
-
 // A position in twips (1/1440 inch), relative to the control's container.
 struct Twips {
     int left = 0;
@@ -55,8 +53,5 @@ void buildWindow(QWidget *form);
 
 config::FormControls findFormControls(QWidget *form);
 WindowControls findWindowControls(QWidget *form);
-
-// The key lists Combo1 ... Combo12, by slot index.
-std::array<KeyList *, config::kSlotCount> findKeyLists(QWidget *form);
 
 } // namespace ui

@@ -57,9 +57,10 @@ void Form1::bindHandlers()
             connect(box, &QCheckBox::toggled, this, [this, slot] { KeyMods_Click(slot); });
 
     // The sixth keystroke's list has no handler.
-    for (int slot = 0; slot < config::kSixthSlot; ++slot)
-        connect(lists_[slot], &ui::KeyList::rowChosen, this,
-                [this, slot](int row) { Combo_Click(slot, row); });
+    for (int slot = 0; slot < config::kSixthSlot; ++slot) {
+        auto *list = static_cast<ui::KeyList *>(c_.keystrokes[slot].list);
+        connect(list, &ui::KeyList::rowChosen, this, [this, slot](int row) { Combo_Click(slot, row); });
+    }
 
     connect(c_.InterKeyDelay, &QLineEdit::textChanged, this, [this] { InterKeyDelay_Change(); });
     connect(c_.InterKeyDelayUp, &QLineEdit::textChanged, this,
@@ -99,7 +100,7 @@ void Form1::Combo_Click(int slot, int row)
 {
     // A list that reports no selected row leaves the code text as it is.
     if (row >= 0) {
-        const int code = lists_[slot]->itemData(row).toInt();
+        const int code = c_.keystrokes[slot].list->itemData(row).toInt();
         c_.keystrokes[slot].codeText->setText(config::decimalText(code));
     }
     CheckUpdate();

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <utility>
+
 namespace ui {
 
 MessageBoxRequest stopBox(const QString &text, const QString &title)
@@ -21,18 +23,19 @@ MessageBoxRequest noticeBox(const QString &text, const QString &title)
 
 namespace {
 
+// Each answer and the QMessageBox button that gives it.
+constexpr std::pair<MsgAnswer, QMessageBox::StandardButton> kAnswerButtons[] = {
+    {MsgAnswer::Ok, QMessageBox::Ok},
+    {MsgAnswer::Cancel, QMessageBox::Cancel},
+    {MsgAnswer::Yes, QMessageBox::Yes},
+    {MsgAnswer::No, QMessageBox::No},
+};
+
 QMessageBox::StandardButton standardButton(MsgAnswer answer)
 {
-    switch (answer) {
-    case MsgAnswer::Ok:
-        return QMessageBox::Ok;
-    case MsgAnswer::Cancel:
-        return QMessageBox::Cancel;
-    case MsgAnswer::Yes:
-        return QMessageBox::Yes;
-    case MsgAnswer::No:
-        return QMessageBox::No;
-    }
+    for (const auto &[a, button] : kAnswerButtons)
+        if (a == answer)
+            return button;
     return QMessageBox::NoButton;
 }
 
@@ -72,18 +75,11 @@ MsgAnswer QtMessageBoxes::ask(QWidget *parent, const MessageBoxRequest &request)
                     request.title, request.text, standardButtons(request.buttons), parent);
     box.setDefaultButton(standardButton(request.defaultButton));
     box.setEscapeButton(standardButton(escapeAnswer(request.buttons)));
-    switch (box.exec()) {
-    case QMessageBox::Ok:
-        return MsgAnswer::Ok;
-    case QMessageBox::Cancel:
-        return MsgAnswer::Cancel;
-    case QMessageBox::Yes:
-        return MsgAnswer::Yes;
-    case QMessageBox::No:
-        return MsgAnswer::No;
-    default:
-        return escapeAnswer(request.buttons);
-    }
+    const int pressed = box.exec();
+    for (const auto &[answer, button] : kAnswerButtons)
+        if (button == pressed)
+            return answer;
+    return escapeAnswer(request.buttons);
 }
 
 } // namespace ui

@@ -18,11 +18,6 @@ Q_DECLARE_METATYPE(kv3sim::Settings)
 
 namespace {
 
-QString textOf(const Form1 &form, const char *name)
-{
-    return form.findChild<QLineEdit *>(QLatin1String(name))->text();
-}
-
 kv3sim::Settings failing(const char *function, int32_t error)
 {
     kv3sim::Settings settings;
@@ -92,8 +87,8 @@ void TestStartup::endStates()
     FakeMessageBoxes boxes;
     Form1 form(boxes);
 
-    QCOMPARE(textOf(form, "LastErr"), status);
-    QCOMPARE(textOf(form, "Text1"), firmware);
+    QCOMPARE(fixture::text(&form, "LastErr")->text(), status);
+    QCOMPARE(fixture::text(&form, "Text1")->text(), firmware);
     QVERIFY(form.findChild<QCheckBox *>(QStringLiteral("CheckCnct"))->isChecked());
     QVERIFY(!form.findChild<QCheckBox *>(QStringLiteral("ConfigChanged"))->isChecked());
     QCOMPARE(form.findChild<QLabel *>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Ostraval"));
@@ -110,7 +105,7 @@ void TestStartup::endStates()
     if (status != QLatin1String("Ok 0")) {
         // Not read: the window keeps its start contents and stays inert.
         QCOMPARE(form.FirstLoad(), int16_t{1});
-        QCOMPARE(textOf(form, "Key1Code"), QStringLiteral("Text4"));
+        QCOMPARE(fixture::text(&form, "Key1Code")->text(), QStringLiteral("Text4"));
         for (int list = 1; list <= 12; ++list) {
             auto *combo = form.findChild<QComboBox *>(QStringLiteral("Combo%1").arg(list));
             QCOMPARE(combo->count(), 104);
@@ -145,7 +140,7 @@ void TestStartup::errorReportShowsNameAndNumber()
 
     QCOMPARE(ReadCfg(), int16_t{0});
     form.ErReason(QStringLiteral("USB GetSonarParms"));
-    QCOMPARE(textOf(form, "LastErr"), QStringLiteral("USB GetSonarParms 7"));
+    QCOMPARE(fixture::text(&form, "LastErr")->text(), QStringLiteral("USB GetSonarParms 7"));
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(boxes.shown[0], ui::stopBox(fixture::errorPrompt(QStringLiteral("USB GetSonarParms 7")),
                                          kErrorTitle));
@@ -156,7 +151,7 @@ void TestStartup::errorReportShowsNameAndNumber()
     QVERIFY(USBConnect(&version) != 0);
     boxes.clear();
     form.ErReason(QStringLiteral("USB reset"));
-    QCOMPARE(textOf(form, "LastErr"), QStringLiteral("USB reset 0"));
+    QCOMPARE(fixture::text(&form, "LastErr")->text(), QStringLiteral("USB reset 0"));
     QVERIFY(boxes.shown.isEmpty());
 }
 
@@ -169,13 +164,13 @@ void TestStartup::silentRangeFailure()
     kv3sim::clearTrace();
 
     form.ErReason(QStringLiteral("USB range"));
-    QCOMPARE(textOf(form, "LastErr"), QStringLiteral("ReadCfg 7"));
+    QCOMPARE(fixture::text(&form, "LastErr")->text(), QStringLiteral("ReadCfg 7"));
     QVERIFY(boxes.shown.isEmpty());
     QVERIFY(kv3sim::trace().empty());
 
     // The comparison is exact: another spelling is reported.
     form.ErReason(QStringLiteral("USB Range"));
-    QCOMPARE(textOf(form, "LastErr"), QStringLiteral("USB Range 7"));
+    QCOMPARE(fixture::text(&form, "LastErr")->text(), QStringLiteral("USB Range 7"));
 }
 
 void TestStartup::firmwareText_data()
