@@ -12,8 +12,8 @@ const QColor kHousing(0x3a, 0x46, 0x55);
 const QColor kHousingLight(0x5c, 0x6b, 0x7e);
 const QColor kAccent(0x1f, 0x7a, 0xc4);
 
-// Draws the sensor into `r`: a rounded housing, two round transducers side
-// by side and a row of three LEDs (green, yellow, red) beneath them.
+} // namespace
+
 void drawSensor(QPainter &p, const QRectF &r)
 {
     p.save();
@@ -49,6 +49,8 @@ void drawSensor(QPainter &p, const QRectF &r)
     }
     p.restore();
 }
+
+namespace {
 
 QPixmap blank(QSize size)
 {

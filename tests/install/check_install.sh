@@ -1,0 +1,196 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks the installed tree:
+# its files, the device library's SONAME and exported symbols, the run path
+# of the executables, the desktop entry and metainfo, the pkg-config file,
+# and the installed executables' command lines.
+#
+# usage: check_install.sh BUILD-DIR LIBDIR C-COMPILER [C-FLAGS]
+set -uo pipefail
+
+build=$1
+libdir=$2
+cc=$3
+cflags=${4:-}
+app_id=com.zelvora.OstravalConfig
+
+# Every file and link the install holds, and nothing else.
+expected_files=(
+    bin/ostraval-config
+    "$libdir/libKV3RAPI.so.1.1.0"
+    "$libdir/libKV3RAPI.so.1"
+    "$libdir/libKV3RAPI.so"
+    "$libdir/pkgconfig/kv3rapi.pc"
+    include/kv3rapi.h
+    share/applications/$app_id.desktop
+    share/metainfo/$app_id.metainfo.xml
+    share/icons/hicolor/scalable/apps/$app_id.svg
+    share/icons/hicolor/16x16/apps/$app_id.png
+    share/icons/hicolor/32x32/apps/$app_id.png
+    share/icons/hicolor/48x48/apps/$app_id.png
+    share/icons/hicolor/64x64/apps/$app_id.png
+    share/icons/hicolor/128x128/apps/$app_id.png
+    share/icons/hicolor/256x256/apps/$app_id.png
+    share/man/man1/ostraval-config.1
+)
+
+# Installed programs: each answers --version with "NAME VERSION", --help
+# with a usage, and an unknown option with one line on stderr and status 2.
+executables=(
+    ostraval-config
+)
+
+# The C interface of the device library, exported as it stands. Beside it
+# only the simulator's test-control interface, namespace kv3sim, is exported.
+c_functions=(
+    USBConnect USBDisconnect GetLastLibErr ReadCfg WriteCfg ResetFactoryDflts
+    GetSonarParms SetSonarParms GetIdleParms SetIdleParms
+    GetWalkAwayParms SetWalkAwayParms GetWalkUpParms SetWalkUpParms
+    GetObjRangeInfo HaltKBSends
+)
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+if ! cmake --install "$build" --prefix "$work/staged" >"$work/install.log" 2>&1; then
+    cat "$work/install.log"
+    echo "FAIL: cmake --install"
+    exit 1
+fi
+grep -qx "prefix=$work/staged" "$work/staged/$libdir/pkgconfig/kv3rapi.pc" \
+    || fail "kv3rapi.pc does not name the prefix installed to"
+# Moved after installing: what runs here finds its library through a
+# relative run path, not through a path fixed at build or install time.
+prefix=$work/prefix
+mv "$work/staged" "$prefix"
+
+check_tree() {
+    local f
+    for f in "${expected_files[@]}"; do
+        [ -e "$prefix/$f" ] || fail "not installed: $f"
+    done
+    (cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort) >"$work/installed"
+    printf '%s\n' "${expected_files[@]}" | sort >"$work/expected"
+    local extra
+    extra=$(comm -23 "$work/installed" "$work/expected")
+    [ -z "$extra" ] || fail "installed but not expected: $extra"
+    [ "$(readlink "$prefix/$libdir/libKV3RAPI.so")" = libKV3RAPI.so.1 ] \
+        || fail "libKV3RAPI.so does not point to libKV3RAPI.so.1"
+    [ "$(readlink "$prefix/$libdir/libKV3RAPI.so.1")" = libKV3RAPI.so.1.1.0 ] \
+        || fail "libKV3RAPI.so.1 does not point to libKV3RAPI.so.1.1.0"
+}
+
+check_library() {
+    local lib=$prefix/$libdir/libKV3RAPI.so.1.1.0
+    local soname
+    soname=$(readelf -d "$lib" | sed -n 's/.*(SONAME).*\[\(.*\)\]/\1/p')
+    [ "$soname" = libKV3RAPI.so.1 ] || fail "SONAME is '$soname'"
+
+    nm -D --defined-only "$lib" | awk '$2 != "A" { print $3 }' | sed 's/@.*//' | sort -u >"$work/exported"
+    local name
+    for name in "${c_functions[@]}"; do
+        grep -qx "$name" "$work/exported" || fail "not exported: $name"
+    done
+    local stray
+    stray=$(grep -vxF -f <(printf '%s\n' "${c_functions[@]}") "$work/exported" \
+        | c++filt | awk '!/^kv3sim::/ || /^kv3sim::detail::/')
+    [ -z "$stray" ] || fail "exported beyond the interface: $stray"
+}
+
+check_run_path() {
+    local exe=$1
+    local runpath
+    runpath=$(readelf -d "$prefix/bin/$exe" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')
+    case "$runpath" in
+        *"$build"*) fail "$exe: run path into the build folder: $runpath" ;;
+    esac
+    local resolved
+    resolved=$(env -u LD_LIBRARY_PATH ldd "$prefix/bin/$exe" | awk '$1 == "libKV3RAPI.so.1" { print $3 }')
+    [ "$resolved" = "$(realpath "$prefix/$libdir/libKV3RAPI.so.1")" ] \
+        || [ "$(realpath -q "$resolved")" = "$(realpath "$prefix/$libdir/libKV3RAPI.so.1.1.0")" ] \
+        || fail "$exe: libKV3RAPI.so.1 resolves to '$resolved', not the installed library"
+}
+
+# Runs an installed program offscreen, without the build's library path.
+run_installed() {
+    env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen KV3RAPI_SIM_STATE="$work/sensor.bin" \
+        timeout 30 "$prefix/bin/$@"
+}
+
+check_command_line() {
+    local exe=$1 status
+    run_installed "$exe" --version >"$work/out" 2>"$work/err"
+    status=$?
+    [ $status -eq 0 ] || fail "$exe --version: status $status"
+    grep -qx "$exe 1\.1\.0" "$work/out" || fail "$exe --version printed: $(cat "$work/out")"
+
+    run_installed "$exe" --help >"$work/out" 2>"$work/err"
+    status=$?
+    [ $status -eq 0 ] || fail "$exe --help: status $status"
+    grep -q "^Usage: $exe" "$work/out" || fail "$exe --help printed no usage"
+    grep -q "KV3RAPI_SIM_" "$work/out" || fail "$exe --help does not say where the sensor settings are"
+
+    run_installed "$exe" --no-such-option >"$work/out" 2>"$work/err"
+    status=$?
+    [ $status -eq 2 ] || fail "$exe --no-such-option: status $status"
+    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$exe --no-such-option: stderr is not one line: $(cat "$work/err")"
+    [ ! -s "$work/out" ] || fail "$exe --no-such-option wrote to stdout"
+}
+
+check_desktop_files() {
+    desktop-file-validate "$prefix/share/applications/$app_id.desktop" >"$work/out" 2>&1 \
+        || fail "desktop-file-validate: $(cat "$work/out")"
+    [ ! -s "$work/out" ] || fail "desktop-file-validate: $(cat "$work/out")"
+    appstreamcli validate --no-net --no-color "$prefix/share/metainfo/$app_id.metainfo.xml" >"$work/out" 2>&1 \
+        || fail "appstreamcli validate: $(cat "$work/out")"
+    ! grep -q '^[EW]:' "$work/out" || fail "appstreamcli validate: $(cat "$work/out")"
+}
+
+# A C program builds against the installed header and library through the
+# pkg-config file, and talks to the simulated sensor.
+check_development_files() {
+    cat >"$work/use.c" <<'C'
+#include <kv3rapi.h>
+#include <stdio.h>
+int main(void)
+{
+    int32_t version = 0;
+    SonarParms sonar = {0};
+    if (!USBConnect(&version) || !ReadCfg() || !GetSonarParms(&sonar))
+        return 1;
+    printf("%d\n", sonar.MaxDist);
+    return USBDisconnect() ? 0 : 1;
+}
+C
+    # The tree was moved, so the prefix is given anew.
+    local flags
+    flags=$(PKG_CONFIG_PATH="$prefix/$libdir/pkgconfig" pkg-config --define-variable=prefix="$prefix" --cflags --libs kv3rapi) \
+        || { fail "pkg-config kv3rapi"; return; }
+    # shellcheck disable=SC2086
+    "$cc" $cflags "$work/use.c" -o "$work/use" $flags -Wl,-rpath,"$prefix/$libdir" \
+        || { fail "a C program does not build against the installed library"; return; }
+    local out
+    out=$(env -u LD_LIBRARY_PATH KV3RAPI_SIM_STATE="$work/sensor.bin" "$work/use") \
+        || fail "the C program's calls failed"
+    [ "$out" = 36 ] || fail "the C program read the detection range '$out', not the factory default 36"
+}
+
+check_tree
+check_library
+for exe in "${executables[@]}"; do
+    check_run_path "$exe"
+    check_command_line "$exe"
+done
+check_desktop_files
+check_development_files
+
+if [ $failures -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "The installed tree is complete and works."
