@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core)
 # Installing and packaging: the icons' SVG writer, the install test's
-# checkers (desktop entry, metainfo, pkg-config, ELF tools) and what
+# checkers (desktop entry, metainfo, manual pages, pkg-config, ELF tools) and what
 # cpack -G DEB runs (dpkg-shlibdeps, file).
-packages+=(qt6-svg-dev desktop-file-utils appstream pkgconf binutils dpkg-dev file)
+packages+=(qt6-svg-dev desktop-file-utils appstream groff-base pkgconf binutils dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

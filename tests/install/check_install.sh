@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the installed tree:
 # its files, the device library's SONAME and exported symbols, the run path
-# of the executables, the desktop entry and metainfo, the pkg-config file,
-# and the installed executables' command lines.
+# of the executables, the desktop entry and metainfo, the manual pages, the
+# pkg-config file, and the installed executables' command lines.
 #
 # usage: check_install.sh BUILD-DIR LIBDIR C-COMPILER [C-FLAGS]
 set -uo pipefail
@@ -151,6 +151,15 @@ check_desktop_files() {
     ! grep -q '^[EW]:' "$work/out" || fail "appstreamcli validate: $(cat "$work/out")"
 }
 
+# Every installed manual page formats without a warning.
+check_manual_pages() {
+    local page
+    for page in "$prefix"/share/man/man*/*; do
+        groff -man -ww -z -Tutf8 "$page" >"$work/out" 2>&1
+        [ ! -s "$work/out" ] || fail "manual page ${page#"$prefix"/}: $(cat "$work/out")"
+    done
+}
+
 # A C program builds against the installed header and library through the
 # pkg-config file, and talks to the simulated sensor.
 check_development_files() {
@@ -187,6 +196,7 @@ for exe in "${executables[@]}"; do
     check_command_line "$exe"
 done
 check_desktop_files
+check_manual_pages
 check_development_files
 
 if [ $failures -ne 0 ]; then
