@@ -142,6 +142,16 @@ check_command_line() {
     [ ! -s "$work/out" ] || fail "$exe --no-such-option wrote to stdout"
 }
 
+# The installed utility opens its window on the simulated sensor and keeps
+# running until it is stopped.
+check_window_starts() {
+    local status
+    env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen KV3RAPI_SIM_STATE="$work/sensor.bin" \
+        timeout 3 "$prefix/bin/ostraval-config" >"$work/out" 2>&1
+    status=$?
+    [ $status -eq 124 ] || fail "ostraval-config ended with status $status at start: $(cat "$work/out")"
+}
+
 check_desktop_files() {
     desktop-file-validate "$prefix/share/applications/$app_id.desktop" >"$work/out" 2>&1 \
         || fail "desktop-file-validate: $(cat "$work/out")"
@@ -195,6 +205,7 @@ for exe in "${executables[@]}"; do
     check_run_path "$exe"
     check_command_line "$exe"
 done
+check_window_starts
 check_desktop_files
 check_manual_pages
 check_development_files
