@@ -97,9 +97,12 @@ QString addAssignment(QJsonObject &partial, const QJsonObject &current, const QS
         return QStringLiteral("\"%1\" is not a field path such as walk_away.keys[0].name").arg(path);
     const QJsonValue value = valueOf(assignment.mid(equals + 1), steps->last());
 
+    const QString top = steps->first().name;
+    if (steps->size() > 1 && current.contains(top) && !current.value(top).isObject())
+        return QStringLiteral("%1: %2 is a value with no parts").arg(path, top);
+
     // A section's members are set one by one; anything deeper starts from
     // the sensor's current list or keystroke.
-    const QString top = steps->first().name;
     QJsonValue node = partial.value(top);
     if (steps->size() > 2 && !steps->at(1).name.isEmpty()) {
         QJsonObject section = node.isObject() ? node.toObject() : QJsonObject();
