@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core)
+# The example playbook of ostraval-ctl is tested with ansible-playbook.
+packages+=(ansible-core)
 
 missing=()
 for p in "${packages[@]}"; do
