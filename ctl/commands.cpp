@@ -123,6 +123,8 @@ int changeTo(Sensor &sensor, const Records &stored, const Records &wanted, const
 
 // --- Profile files ------------------------------------------------------------
 
+constexpr qint64 kMaxProfileSize = 1024 * 1024;
+
 std::optional<QByteArray> readFile(const QString &name)
 {
     QFile file;
@@ -132,7 +134,14 @@ std::optional<QByteArray> readFile(const QString &name)
         complain(QStringLiteral("%1: cannot read: %2").arg(name, file.errorString()));
         return std::nullopt;
     }
-    return file.readAll();
+    // A profile is a few kilobytes; anything far larger is not one, and
+    // reading it whole (from a device, say) could take without end.
+    const QByteArray text = file.read(kMaxProfileSize + 1);
+    if (text.size() > kMaxProfileSize) {
+        complain(QStringLiteral("%1: larger than %2 bytes: not a profile").arg(name).arg(kMaxProfileSize));
+        return std::nullopt;
+    }
+    return text;
 }
 
 // The profile in a file, checked as a whole before the sensor is asked.
@@ -419,6 +428,22 @@ const QList<Command> &commands()
     return kCommands;
 }
 
+// Breaks a text into lines of at most `width` characters after `indent`.
+QString wrapped(const QString &text, int indent, int width = 78)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > width) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    lines << line;
+    return QString(indent, QLatin1Char(' ')) + lines.join(QLatin1Char('\n') + QString(indent, QLatin1Char(' ')));
+}
+
 void printUsage()
 {
     printOut(QStringLiteral("Usage: %1 COMMAND [ARGUMENTS]\n\n"
@@ -426,13 +451,13 @@ void printUsage()
                             "Commands:")
                  .arg(kProgram));
     for (const Command &command : commands())
-        printOut(QStringLiteral("  %1 %2\n      %3").arg(kProgram, QLatin1String(command.synopsis),
-                                                        QLatin1String(command.summary)));
+        printOut(QStringLiteral("  %1 %2\n%3").arg(kProgram, QLatin1String(command.synopsis),
+                                                   wrapped(QLatin1String(command.summary), 6)));
     printOut(QStringLiteral("  %1 --help | --version\n\n"
-                            "Every change is checked as a whole first; a refused value sends nothing, and a failed\n"
-                            "call commits nothing. Messages go to standard error.\n\n"
-                            "Exit status: 0 success; 1 diff found a difference; 2 usage error or refused profile\n"
-                            "or value; 3 the sensor failed or could not be reached.")
+                            "Every change is checked as a whole first: a refused value sends nothing,\n"
+                            "and a failed call commits nothing. Messages go to standard error.\n\n"
+                            "Exit status: 0 success; 1 diff found a difference; 2 usage error or\n"
+                            "refused profile or value; 3 the sensor failed or could not be reached.")
                  .arg(kProgram));
 }
 
@@ -510,7 +535,7 @@ int run(const QStringList &arguments)
     const std::span<const QString> rest(arguments.constData() + 1, static_cast<std::size_t>(arguments.size() - 1));
     if (std::find(rest.begin(), rest.end(), QStringLiteral("--help")) != rest.end()) {
         printOut(QStringLiteral("Usage: %1 %2\n%3").arg(kProgram, QLatin1String(command->synopsis),
-                                                        QLatin1String(command->summary)));
+                                                        wrapped(QLatin1String(command->summary), 0)));
         return kSuccess;
     }
     const std::optional<Arguments> args = parse(*command, rest);

@@ -227,15 +227,24 @@ void TestCtl::diffNamesEachField()
 
 void TestCtl::checkSendsNothing()
 {
+    QFile file(path("p.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "ostraval-profile", "version": 1, "leds": {"transition": false}})");
+    file.close();
+
     const QByteArray before = state();
-    const Result result = run({"set", "detection_range=20", "--check", "--json"});
-    QCOMPARE(result.exitCode, 0);
-    const QJsonObject answer = QJsonDocument::fromJson(result.out.toUtf8()).object();
-    QCOMPARE(answer.value("changed"), QJsonValue(true));
-    QCOMPARE(answer.value("check"), QJsonValue(true));
-    QCOMPARE(state(), before);
-    for (const QString &call : calls())
-        QVERIFY2(!call.startsWith("Set") && call != "WriteCfg", qPrintable(call));
+    for (const QStringList &arguments : {QStringList{"set", "detection_range=20", "--check", "--json"},
+                                         QStringList{"import", path("p.json"), "--check", "--json"}}) {
+        const Result result = run(arguments);
+        QCOMPARE(result.exitCode, 0);
+        const QJsonObject answer = QJsonDocument::fromJson(result.out.toUtf8()).object();
+        QCOMPARE(answer.value("changed"), QJsonValue(true));
+        QCOMPARE(answer.value("check"), QJsonValue(true));
+        QCOMPARE(state(), before);
+        QVERIFY(calls().contains("GetWalkUpParms"));
+        for (const QString &call : calls())
+            QVERIFY2(!call.startsWith("Set") && call != "WriteCfg", qPrintable(call));
+    }
 }
 
 void TestCtl::refusedProfileNeverReachesTheSensor()
