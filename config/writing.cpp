@@ -1,5 +1,6 @@
 #include "writing.h"
 
+#include "keycount.h"
 #include "kv3rapi.h"
 #include "masks.h"
 #include "numbers.h"
@@ -148,17 +149,6 @@ bool sendSonar(const FormControls &controls, const FieldValues &values, const Er
     sonar.IRDBTm = values[IRDBTm];
     sonar.StartDly = values[StartDly];
     return succeeded(SetSonarParms(&sonar), "USB SetSonarParms", report);
-}
-
-// The number of keystrokes that have a key code or a modifier. Empty
-// keystrokes keep their places in the record.
-int16_t keystrokesInUse(const WalkParms &walk)
-{
-    int16_t count = kKeystrokesPerSequence;
-    for (int i = 0; i < kKeystrokesPerSequence; ++i)
-        if (walk.KeyMods[i] == 0 && walk.KeyCode[i] == 0)
-            --count;
-    return count;
 }
 
 WalkParms packSequence(const FormControls &controls, const FieldValues &values, const SequenceRule &rule)

@@ -8,6 +8,8 @@ packages=(cmake g++ make qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core)
 # checkers (desktop entry, metainfo, manual pages, pkg-config, ELF tools) and what
 # cpack -G DEB runs (dpkg-shlibdeps, file).
 packages+=(qt6-svg-dev desktop-file-utils appstream groff-base pkgconf binutils dpkg-dev file)
+# The example playbook of ostraval-ctl is tested with ansible-playbook.
+packages+=(ansible-core)
 
 missing=()
 for p in "${packages[@]}"; do

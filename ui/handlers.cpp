@@ -15,6 +15,7 @@
 #include "form1.h"
 
 #include "changedetection.h"
+#include "fieldbounds.h"
 #include "focusleave.h"
 #include "keylist.h"
 #include "numbers.h"
@@ -24,12 +25,11 @@
 
 namespace {
 
-// The boxes checked when the focus leaves them: bounds (both valid), the
-// message, and the text the box is reset to.
+// The boxes checked when the focus leaves them: the field whose bounds hold,
+// the message, and the text the box is reset to.
 struct RangeRule {
     QLineEdit *config::FormControls::*box;
-    double lower;
-    double upper;
+    config::BoundedField field;
     const char *message;
     const char *resetValue;
 };
@@ -37,12 +37,12 @@ struct RangeRule {
 const char *const kByteMessage = "The value must be between 0 and 255!";
 
 constexpr RangeRule kRangeRules[] = {
-    {&config::FormControls::IRDBTm, 0, 255, kByteMessage, "0"},   // IRDBTm_Validate
-    {&config::FormControls::ORDBTm, 0, 255, kByteMessage, "0"},   // ORDBTm_Validate
-    {&config::FormControls::PressRate, 0, 255, kByteMessage, "0"}, // PressRate_Validate
-    {&config::FormControls::StartDly, 0, 255, kByteMessage, "0"}, // StartDly_Validate
-    {&config::FormControls::MaxDist, 14, 60, "The value must be between 14 and 60!",
-     "36"}, // MaxDist_Validate
+    {&config::FormControls::IRDBTm, config::BoundedField::IRDBTm, kByteMessage, "0"},
+    {&config::FormControls::ORDBTm, config::BoundedField::ORDBTm, kByteMessage, "0"},
+    {&config::FormControls::PressRate, config::BoundedField::PressRate, kByteMessage, "0"},
+    {&config::FormControls::StartDly, config::BoundedField::StartDly, kByteMessage, "0"},
+    {&config::FormControls::MaxDist, config::BoundedField::MaxDist,
+     "The value must be between 14 and 60!", "36"},
 };
 
 } // namespace
@@ -75,7 +75,8 @@ void Form1::bindValidation()
     for (const RangeRule &rule : kRangeRules) {
         QLineEdit *box = c_.*rule.box;
         watchers_.push_back(new ui::FocusLeaveWatcher(box, [this, box, rule] {
-            validateRange(box, rule.lower, rule.upper, QString::fromLatin1(rule.message),
+            validateRange(box, config::boundsOf(rule.field).lower,
+                          config::boundsOf(rule.field).upper, QString::fromLatin1(rule.message),
                           QString::fromLatin1(rule.resetValue));
         }));
     }
@@ -118,8 +119,10 @@ void Form1::InterKeyDelayUp_Change()
 
 void Form1::keyDelayChanged(QLineEdit *box)
 {
+    const config::BoundedField field = box == c_.InterKeyDelay ? config::BoundedField::InterKeyDelay
+                                                               : config::BoundedField::InterKeyDelayUp;
     const double delay = config::leadingNumber(box->text());
-    if (delay < 0 || delay > 255) {
+    if (!config::withinBounds(field, delay)) {
         // Runs this handler again, nested: it finds 0 and compares before
         // the message is shown.
         box->setText(QStringLiteral("0"));

@@ -16,6 +16,7 @@ app_id=com.zelvora.OstravalConfig
 # Every file and link the install holds, and nothing else.
 expected_files=(
     bin/ostraval-config
+    bin/ostraval-ctl
     "$libdir/libKV3RAPI.so.1.1.0"
     "$libdir/libKV3RAPI.so.1"
     "$libdir/libKV3RAPI.so"
@@ -31,12 +32,14 @@ expected_files=(
     share/icons/hicolor/128x128/apps/$app_id.png
     share/icons/hicolor/256x256/apps/$app_id.png
     share/man/man1/ostraval-config.1
+    share/man/man1/ostraval-ctl.1
 )
 
 # Installed programs: each answers --version with "NAME VERSION", --help
 # with a usage, and an unknown option with one line on stderr and status 2.
 executables=(
     ostraval-config
+    ostraval-ctl
 )
 
 # The C interface of the device library, exported as it stands. Beside it

@@ -1,0 +1,11 @@
+// The tool's commands.
+#pragma once
+
+#include <QStringList>
+
+namespace ctl {
+
+// Runs the command line (without the program's name); the exit status.
+int run(const QStringList &arguments);
+
+} // namespace ctl

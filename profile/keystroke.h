@@ -1,0 +1,47 @@
+// Keystrokes in a profile: key names from the key table and modifier names.
+#pragma once
+
+#include <QJsonValue>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+namespace profile {
+
+struct Modifier {
+    const char *name;
+    int bit; // bit value in the stored modifier mask
+};
+
+// In the order of the mask's bits.
+inline constexpr std::array<Modifier, 8> kModifiers = {{
+    {"left-ctrl", 1},
+    {"left-shift", 2},
+    {"left-alt", 4},
+    {"left-gui", 8},
+    {"right-ctrl", 16},
+    {"right-shift", 32},
+    {"right-alt", 64},
+    {"right-gui", 128},
+}};
+
+// The bit of a modifier name; 0 for a name that is none.
+int modifierBit(const QString &name);
+// "left-ctrl, left-shift, ..." for messages.
+QString modifierNames();
+
+// The key table's name for a code (the first row carrying it); empty when no
+// row carries it.
+QString keyName(int code);
+// The codes of every row named exactly `name`.
+QList<int> codesNamed(const QString &name);
+
+// A keystroke as a profile holds it: {"code", "name", "mods"}, or null when
+// it has neither a key code nor a modifier. A mask with bits beyond the eight
+// modifiers is kept as its number, so that it is seen and not lost.
+QJsonValue keystrokeValue(int code, int mods);
+// A keystroke for people: "left-ctrl+left-alt+DELETE (76)", or "none".
+QString keystrokeText(const QJsonValue &keystroke);
+
+} // namespace profile

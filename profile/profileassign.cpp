@@ -1,0 +1,124 @@
+// FIELD=VALUE assignments from the command line, gathered into a partial profile.
+#include "profile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace profile {
+
+namespace {
+
+struct Step {
+    QString name; // empty for a list position
+    int index = -1;
+};
+
+// "walk_away.keys[0].mods" as its steps; nothing when it is not a path.
+std::optional<QList<Step>> stepsOf(const QString &path)
+{
+    static const QRegularExpression kStep(QStringLiteral("^([a-z_]+)((?:\\[[0-9]{1,2}\\])*)$"));
+    QList<Step> steps;
+    for (const QString &part : path.split(QLatin1Char('.'))) {
+        const QRegularExpressionMatch match = kStep.match(part);
+        if (!match.hasMatch())
+            return std::nullopt;
+        steps.append({match.captured(1)});
+        const QString indexes = match.captured(2);
+        for (const QString &index : indexes.mid(1, indexes.size() - 2).split(QStringLiteral("]["), Qt::SkipEmptyParts))
+            steps.append({QString(), index.toInt()});
+    }
+    return steps;
+}
+
+QJsonValue valueOf(const QString &text, const Step &last)
+{
+    if (last.name == QLatin1String("name"))
+        return text;
+    const QJsonDocument document = QJsonDocument::fromJson(QStringLiteral("[%1]").arg(text).toUtf8());
+    if (document.isArray() && document.array().size() == 1)
+        return document.array().first();
+    if (last.name == QLatin1String("mods")) {
+        QJsonArray names;
+        for (const QString &name : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            names << name.trimmed();
+        return names;
+    }
+    return text;
+}
+
+// Sets `value` at the steps below `node`, making the objects and lists on
+// the way. A keystroke given a new name loses its code and the other way
+// round, since the code would otherwise win.
+bool setBelow(QJsonValue &node, QList<Step> steps, const QJsonValue &value)
+{
+    const Step step = steps.takeFirst();
+    QJsonValue child;
+    if (step.name.isEmpty()) {
+        if (!node.isArray() && !node.isNull() && !node.isUndefined())
+            return false;
+        QJsonArray list = node.toArray();
+        while (list.size() <= step.index)
+            list.append(QJsonValue::Null);
+        child = list[step.index];
+        if (!steps.isEmpty() && !setBelow(child, steps, value))
+            return false;
+        list[step.index] = steps.isEmpty() ? value : child;
+        node = list;
+        return true;
+    }
+    if (!node.isObject() && !node.isNull() && !node.isUndefined())
+        return false;
+    QJsonObject object = node.toObject();
+    child = object.value(step.name);
+    if (!steps.isEmpty() && !setBelow(child, steps, value))
+        return false;
+    object[step.name] = steps.isEmpty() ? value : child;
+    if (steps.isEmpty() && step.name == QLatin1String("name"))
+        object.remove(QStringLiteral("code"));
+    if (steps.isEmpty() && step.name == QLatin1String("code"))
+        object.remove(QStringLiteral("name"));
+    node = object;
+    return true;
+}
+
+} // namespace
+
+QString addAssignment(QJsonObject &partial, const QJsonObject &current, const QString &assignment)
+{
+    const qsizetype equals = assignment.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return QStringLiteral("\"%1\" is not FIELD=VALUE").arg(assignment);
+    const QString path = assignment.left(equals);
+    const std::optional<QList<Step>> steps = stepsOf(path);
+    if (!steps || steps->first().name.isEmpty())
+        return QStringLiteral("\"%1\" is not a field path such as walk_away.keys[0].name").arg(path);
+    const QJsonValue value = valueOf(assignment.mid(equals + 1), steps->last());
+
+    const QString top = steps->first().name;
+    if (steps->size() > 1 && current.contains(top) && !current.value(top).isObject())
+        return QStringLiteral("%1: %2 is a value with no parts").arg(path, top);
+
+    // A section's members are set one by one; anything deeper starts from
+    // the sensor's current list or keystroke.
+    QJsonValue node = partial.value(top);
+    if (steps->size() > 2 && !steps->at(1).name.isEmpty()) {
+        QJsonObject section = node.isObject() ? node.toObject() : QJsonObject();
+        const QString member = steps->at(1).name;
+        if (!section.contains(member))
+            section[member] = current.value(top).toObject().value(member);
+        node = section;
+    }
+    QJsonValue root = partial;
+    QJsonObject topObject = partial;
+    topObject[top] = node;
+    root = topObject;
+    if (!setBelow(root, *steps, value))
+        return QStringLiteral("%1: the field has no parts to set").arg(path);
+    partial = root.toObject();
+    return {};
+}
+
+} // namespace profile

@@ -1,0 +1,324 @@
+// Records to profile, and comparing two configurations field by field.
+#include "profile.h"
+
+#include "fields.h"
+#include "keycount.h"
+#include "keystroke.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <algorithm>
+
+namespace profile {
+
+using namespace detail;
+
+namespace {
+
+QJsonObject sectionOf(const QJsonObject &profile, const char *section)
+{
+    return profile.value(QLatin1String(section)).toObject();
+}
+
+void putInSection(QJsonObject &profile, const char *section, const char *name, const QJsonValue &value)
+{
+    if (*section == '\0') {
+        profile[QLatin1String(name)] = value;
+        return;
+    }
+    QJsonObject object = sectionOf(profile, section);
+    object[QLatin1String(name)] = value;
+    profile[QLatin1String(section)] = object;
+}
+
+QString fieldPath(const char *section, const char *name)
+{
+    return *section == '\0' ? QString::fromLatin1(name)
+                            : QStringLiteral("%1.%2").arg(QLatin1String(section), QLatin1String(name));
+}
+
+void warnIf(QStringList *warnings, bool condition, const QString &warning)
+{
+    if (warnings && condition)
+        warnings->append(warning);
+}
+
+bool isKeystrokeByte(int value)
+{
+    return value >= 0 && value <= 0xFF;
+}
+
+QJsonValue keystrokeExported(int code, int mods, const QString &path, QStringList *warnings)
+{
+    warnIf(warnings, !isKeystrokeByte(code),
+           QStringLiteral("%1: the sensor holds key code %2, outside 0 to 255").arg(path).arg(code));
+    warnIf(warnings, !isKeystrokeByte(mods),
+           QStringLiteral("%1: the sensor holds modifier mask %2, outside 0 to 255").arg(path).arg(mods));
+    return keystrokeValue(code, mods);
+}
+
+QJsonArray keysOf(const WalkParms &walk, const char *section, QStringList *warnings, KeyList layout)
+{
+    QJsonArray keys;
+    for (int i = 0; i < kProfileKeys; ++i)
+        keys << keystrokeExported(walk.KeyCode[i], walk.KeyMods[i],
+                                  QStringLiteral("%1.keys[%2]").arg(QLatin1String(section)).arg(i), warnings);
+    while (layout == KeyList::Trimmed && !keys.isEmpty() && keys.last().isNull())
+        keys.removeLast();
+    return keys;
+}
+
+QJsonValue storedWord(int16_t word)
+{
+    return static_cast<int>(static_cast<uint16_t>(word));
+}
+
+QJsonObject reservedOf(Records records)
+{
+    QJsonObject reserved;
+    reserved[QLatin1String(kLedFlagsName)] = storedWord(static_cast<int16_t>(records.sonar.LedFlags & ~kLedBits));
+    for (const ReservedGroup &group : kReservedGroups) {
+        QJsonArray words;
+        for (int i = 0; i < group.count; ++i)
+            words << storedWord(group.words[i](records));
+        reserved[QLatin1String(group.name)] = words;
+    }
+    return reserved;
+}
+
+} // namespace
+
+QString formatName()
+{
+    return QStringLiteral("ostraval-profile");
+}
+
+QJsonObject profileOf(const Records &source, QStringList *warnings, KeyList keys)
+{
+    Records records = source;
+    QJsonObject profile{{QStringLiteral("format"), formatName()}, {QStringLiteral("version"), kVersion}};
+
+    for (const NumberField &field : kNumberFields) {
+        const int value = field.word(records);
+        const config::FieldBounds bounds = config::boundsOf(field.bounds);
+        warnIf(warnings, !config::withinBounds(field.bounds, value),
+               QStringLiteral("%1: the sensor holds %2, outside %3 to %4; mend it before the profile is imported")
+                   .arg(fieldPath(field.section, field.name))
+                   .arg(value)
+                   .arg(bounds.lower)
+                   .arg(bounds.upper));
+        putInSection(profile, field.section, field.name, value);
+    }
+
+    for (const LedField &led : kLedFields)
+        putInSection(profile, "leds", led.name, (records.sonar.LedFlags & led.offBit) == 0);
+
+    putInSection(profile, "idle", "key",
+                 keystrokeExported(records.idle.KeyCode, records.idle.KeyMods, QStringLiteral("idle.key"), warnings));
+
+    for (const Sequence &sequence : kSequences) {
+        const WalkParms &walk = records.*sequence.walk;
+        putInSection(profile, sequence.section, "keys", keysOf(walk, sequence.section, warnings, keys));
+        warnIf(warnings, walk.KeyCount != config::keystrokesInUse(walk),
+               QStringLiteral("%1: the sensor's key count %2 does not agree with its %3 keys; an import stores %3")
+                   .arg(QLatin1String(sequence.section))
+                   .arg(walk.KeyCount)
+                   .arg(config::keystrokesInUse(walk)));
+    }
+
+    profile[QStringLiteral("reserved")] = reservedOf(records);
+    return profile;
+}
+
+namespace {
+
+// Members in the order people read a profile; others follow alphabetically.
+const QStringList &memberOrder()
+{
+    static const QStringList kOrder = {
+        QStringLiteral("format"),          QStringLiteral("version"),        QStringLiteral("detection_range"),
+        QStringLiteral("walk_away_delay"), QStringLiteral("walk_up_delay"),  QStringLiteral("power_up_delay"),
+        QStringLiteral("leds"),            QStringLiteral("in_range"),       QStringLiteral("out_of_range"),
+        QStringLiteral("transition"),      QStringLiteral("idle"),           QStringLiteral("rate"),
+        QStringLiteral("key"),             QStringLiteral("walk_away"),      QStringLiteral("walk_up"),
+        QStringLiteral("key_delay"),       QStringLiteral("keys"),           QStringLiteral("code"),
+        QStringLiteral("name"),            QStringLiteral("mods"),           QStringLiteral("reserved"),
+        QStringLiteral("led_flags"),       QStringLiteral("sonar"),
+    };
+    return kOrder;
+}
+
+QStringList orderedMembers(const QJsonObject &object)
+{
+    QStringList keys = object.keys();
+    std::stable_sort(keys.begin(), keys.end(), [](const QString &a, const QString &b) {
+        const auto rank = [](const QString &key) {
+            const qsizetype at = memberOrder().indexOf(key);
+            return at < 0 ? memberOrder().size() : at;
+        };
+        return rank(a) < rank(b);
+    });
+    return keys;
+}
+
+QByteArray scalarText(const QJsonValue &value)
+{
+    const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return text.mid(1, text.size() - 2);
+}
+
+constexpr qsizetype kInlineWidth = 72;
+
+QByteArray inlineText(const QJsonValue &value)
+{
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        QByteArrayList members;
+        for (const QString &key : orderedMembers(object))
+            members << scalarText(key) + ": " + inlineText(object.value(key));
+        return members.isEmpty() ? QByteArray("{}") : "{ " + members.join(", ") + " }";
+    }
+    if (value.isArray()) {
+        QByteArrayList items;
+        for (const QJsonValue &item : value.toArray())
+            items << inlineText(item);
+        return "[" + items.join(", ") + "]";
+    }
+    return scalarText(value);
+}
+
+// Short containers stand on one line, except a list of keystrokes, which
+// shows one keystroke per line.
+bool fitsOnOneLine(const QJsonValue &value)
+{
+    if (value.isArray()) {
+        const QJsonArray list = value.toArray();
+        if (std::any_of(list.begin(), list.end(), [](const QJsonValue &item) { return item.isObject(); }))
+            return false;
+    }
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        if (!std::all_of(object.begin(), object.end(), [](const QJsonValue &member) { return fitsOnOneLine(member); }))
+            return false;
+    }
+    return inlineText(value).size() <= kInlineWidth;
+}
+
+void writeValue(QByteArray &out, const QJsonValue &value, int depth)
+{
+    if (fitsOnOneLine(value) && depth > 0) {
+        out += inlineText(value);
+        return;
+    }
+    const QByteArray indent(4 * (depth + 1), ' ');
+    QByteArrayList lines;
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (const QString &key : orderedMembers(object)) {
+            QByteArray line = indent + scalarText(key) + ": ";
+            writeValue(line, object.value(key), depth + 1);
+            lines << line;
+        }
+    } else {
+        for (const QJsonValue &item : value.toArray()) {
+            QByteArray line = indent;
+            writeValue(line, item, depth + 1);
+            lines << line;
+        }
+    }
+    const char *brackets = value.isObject() ? "{}" : "[]";
+    out += brackets[0] + QByteArray("\n") + lines.join(",\n") + "\n" + QByteArray(4 * depth, ' ') + brackets[1];
+}
+
+} // namespace
+
+QByteArray profileText(const QJsonObject &profile)
+{
+    QByteArray text;
+    writeValue(text, profile, 0);
+    return text + '\n';
+}
+
+QStringList fieldPaths()
+{
+    QStringList paths;
+    for (const NumberField &field : kNumberFields)
+        if (*field.section == '\0')
+            paths << QString::fromLatin1(field.name);
+    for (const LedField &led : kLedFields)
+        paths << fieldPath("leds", led.name);
+    paths << QStringLiteral("idle.rate") << QStringLiteral("idle.key");
+    for (const Sequence &sequence : kSequences) {
+        paths << fieldPath(sequence.section, "key_delay");
+        for (int i = 0; i < kProfileKeys; ++i)
+            paths << QStringLiteral("%1.keys[%2]").arg(QLatin1String(sequence.section)).arg(i);
+    }
+    paths << fieldPath("reserved", kLedFlagsName);
+    for (const ReservedGroup &group : kReservedGroups)
+        paths << fieldPath("reserved", group.name);
+    return paths;
+}
+
+QJsonValue valueAt(const QJsonObject &profile, const QString &path)
+{
+    QJsonValue node = profile;
+    for (const QString &step : path.split(QLatin1Char('.'))) {
+        // A step is a name followed by any number of [index].
+        const qsizetype bracket = step.indexOf(QLatin1Char('['));
+        node = node.toObject().value(step.left(bracket));
+        if (step.isEmpty() || bracket == 0 || node.isUndefined())
+            return QJsonValue::Undefined;
+        for (qsizetype at = bracket; at >= 0 && at < step.size();) {
+            const qsizetype close = step.indexOf(QLatin1Char(']'), at);
+            bool isIndex = false;
+            const int index = close < 0 ? -1 : step.mid(at + 1, close - at - 1).toInt(&isIndex);
+            if (!isIndex || index < 0 || !node.isArray() || index >= node.toArray().size() ||
+                (close + 1 < step.size() && step[close + 1] != QLatin1Char('[')))
+                return QJsonValue::Undefined;
+            node = node.toArray().at(index);
+            at = close + 1;
+        }
+    }
+    return node;
+}
+
+QList<Difference> differences(const Records &from, const Records &to)
+{
+    const QJsonObject before = profileOf(from, nullptr, KeyList::Full);
+    const QJsonObject after = profileOf(to, nullptr, KeyList::Full);
+    QList<Difference> found;
+    for (const QString &path : fieldPaths()) {
+        const QJsonValue a = valueAt(before, path);
+        const QJsonValue b = valueAt(after, path);
+        if (a != b)
+            found.append({path, a, b});
+    }
+    // The stored count follows the keys; it is named only when it changes
+    // alone, which mends a count that did not agree with its keys.
+    for (const Sequence &sequence : kSequences) {
+        const int16_t a = (from.*sequence.walk).KeyCount;
+        const int16_t b = (to.*sequence.walk).KeyCount;
+        const QString keys = fieldPath(sequence.section, "keys");
+        const bool keysDiffer = std::any_of(found.begin(), found.end(),
+                                            [&keys](const Difference &d) { return d.field.startsWith(keys); });
+        if (a != b && !keysDiffer)
+            found.append({fieldPath(sequence.section, "key_count"), a, b});
+    }
+    return found;
+}
+
+QString valueText(const QJsonValue &value)
+{
+    if (value.isNull() || (value.isObject() && value.toObject().contains(QStringLiteral("code"))))
+        return keystrokeText(value);
+    const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(text.mid(1, text.size() - 2));
+}
+
+QString differenceLine(const Difference &difference)
+{
+    return QStringLiteral("%1: %2 -> %3").arg(difference.field, valueText(difference.from), valueText(difference.to));
+}
+
+} // namespace profile

@@ -1,0 +1,347 @@
+#include "fields.h"
+#include "keycount.h"
+#include "keyrows.h"
+#include "kv3sim.h"
+#include "profile.h"
+
+#include <QJsonDocument>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <cstring>
+
+using profile::Records;
+
+namespace {
+
+Records fromBytes(const std::array<uint8_t, kv3sim::kStoredSize> &bytes)
+{
+    const kv3sim::Configuration c = kv3sim::decode(bytes);
+    return Records{c.sonar, c.idle, c.walkAway, c.walkUp};
+}
+
+std::array<uint8_t, kv3sim::kStoredSize> bytesOf(const Records &r)
+{
+    return kv3sim::encode(kv3sim::Configuration{r.sonar, r.idle, r.walkAway, r.walkUp});
+}
+
+Records randomBytes(QRandomGenerator &random)
+{
+    std::array<uint8_t, kv3sim::kStoredSize> bytes{};
+    for (uint8_t &byte : bytes)
+        byte = static_cast<uint8_t>(random.bounded(256));
+    return fromBytes(bytes);
+}
+
+// Random stored bytes whose named values lie within the bounds and whose key
+// counts agree with their keys; every other word is left random.
+Records randomExportable(QRandomGenerator &random)
+{
+    Records r = randomBytes(random);
+    for (const profile::detail::NumberField &field : profile::detail::kNumberFields) {
+        const config::FieldBounds bounds = config::boundsOf(field.bounds);
+        field.word(r) = static_cast<int16_t>(random.bounded(bounds.lower, bounds.upper + 1));
+    }
+    const auto keystroke = [&random](int16_t &code, int16_t &mods) {
+        const bool empty = random.bounded(3) == 0;
+        code = empty ? 0 : static_cast<int16_t>(random.bounded(256));
+        mods = empty ? 0 : static_cast<int16_t>(random.bounded(256));
+    };
+    keystroke(r.idle.KeyCode, r.idle.KeyMods);
+    for (WalkParms *walk : {&r.walkAway, &r.walkUp}) {
+        for (int i = 0; i < 5; ++i)
+            keystroke(walk->KeyCode[i], walk->KeyMods[i]);
+        walk->KeyCount = config::keystrokesInUse(*walk);
+    }
+    return r;
+}
+
+// A sensor that differs from factory defaults in every section.
+Records sampleSensor()
+{
+    Records r;
+    r.sonar = SonarParms{KV3_LED_NO_OUT_RANGE | 0x40, 11, -2, 13, 40, 9, 3, 1};
+    r.idle = IdleParms{7, 12, 0, 0, 0, 0, 0, -1};
+    r.walkAway.InterKeyDelay = 2;
+    r.walkAway.KeyCode[0] = 4; // left-ctrl+a
+    r.walkAway.KeyMods[0] = 1;
+    r.walkAway.KeyCount = 1;
+    r.walkUp.InterKeyDelay = 1;
+    r.walkUp.KeyCode[0] = 40; // ENTER
+    r.walkUp.KeyCount = 1;
+    r.walkUp.KeyCode[5] = 99;
+    return r;
+}
+
+QJsonObject withHeader(const QByteArray &fields)
+{
+    QJsonObject object = QJsonDocument::fromJson(fields).object();
+    object[QStringLiteral("format")] = QStringLiteral("ostraval-profile");
+    object[QStringLiteral("version")] = 1;
+    return object;
+}
+
+QStringList differenceLines(const Records &from, const Records &to)
+{
+    QStringList lines;
+    for (const profile::Difference &difference : profile::differences(from, to))
+        lines << profile::differenceLine(difference);
+    return lines;
+}
+
+} // namespace
+
+class TestProfile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTripReproducesStoredBytes_data();
+    void roundTripReproducesStoredBytes();
+    void partialProfileKeepsTheRest_data();
+    void partialProfileKeepsTheRest();
+    void gapsKeepTheirPlaces();
+    void refusals_data();
+    void refusals();
+    void everyFaultIsNamed();
+    void uniqueKeyNamesImportAsTheirCode();
+    void outOfBoundsValueExportsWithWarning();
+    void assignments_data();
+    void assignments();
+    void malformedAssignments_data();
+    void malformedAssignments();
+};
+
+void TestProfile::roundTripReproducesStoredBytes_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 40; ++seed)
+        QTest::addRow("random %u", seed) << seed;
+}
+
+// Export, then import onto a sensor in any state: the source's 96 bytes.
+void TestProfile::roundTripReproducesStoredBytes()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    for (int round = 0; round < 25; ++round) {
+        const Records source = randomExportable(random);
+        QStringList warnings;
+        const QByteArray text = profile::profileText(profile::profileOf(source, &warnings));
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+
+        QJsonObject parsed;
+        QVERIFY(profile::parseProfile(text, parsed).isEmpty());
+        Records target = randomBytes(random);
+        const QStringList refusals = profile::applyProfile(parsed, target);
+        QVERIFY2(refusals.isEmpty(), qPrintable(refusals.join('\n')));
+        QCOMPARE(bytesOf(target), bytesOf(source));
+    }
+}
+
+void TestProfile::partialProfileKeepsTheRest_data()
+{
+    QTest::addColumn<QByteArray>("fields");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("nothing") << QByteArray("{}") << QStringList();
+    QTest::newRow("walk-away keys only")
+        << QByteArray(R"({"walk_away": {"keys": [{"code": 76, "mods": ["left-ctrl", "left-alt"]}]}})")
+        << QStringList{"walk_away.keys[0]: left-ctrl+a (4) -> left-ctrl+left-alt+DELETE (76)"};
+    QTest::newRow("one LED") << QByteArray(R"({"leds": {"in_range": false}})")
+                             << QStringList{"leds.in_range: true -> false"};
+    QTest::newRow("key by name alone") << QByteArray(R"({"idle": {"key": {"name": "PGDN"}}})")
+                                       << QStringList{"idle.key: none -> PGDN (78)"};
+    QTest::newRow("code wins over name") << QByteArray(R"({"idle": {"key": {"code": 5, "name": "DELETE"}}})")
+                                         << QStringList{"idle.key: none -> b (5)"};
+    QTest::newRow("emptied sequence") << QByteArray(R"({"walk_up": {"keys": []}})")
+                                      << QStringList{"walk_up.keys[0]: ENTER (40) -> none"};
+    QTest::newRow("one reserved group") << QByteArray(R"({"reserved": {"sonar": [1, 2, 65535]}})")
+                                        << QStringList{"reserved.sonar: [11,65534,13] -> [1,2,65535]"};
+    QTest::newRow("numbers at their bounds")
+        << QByteArray(R"({"detection_range": 14, "walk_up_delay": 255, "idle": {"rate": 0}})")
+        << QStringList{"detection_range: 40 -> 14", "walk_up_delay: 3 -> 255", "idle.rate: 12 -> 0"};
+}
+
+void TestProfile::partialProfileKeepsTheRest()
+{
+    QFETCH(QByteArray, fields);
+    QFETCH(QStringList, expected);
+    const Records before = sampleSensor();
+    Records after = before;
+    const QStringList refusals = profile::applyProfile(withHeader(fields), after);
+    QVERIFY2(refusals.isEmpty(), qPrintable(refusals.join('\n')));
+    QCOMPARE(differenceLines(before, after), expected);
+}
+
+void TestProfile::gapsKeepTheirPlaces()
+{
+    Records records = sampleSensor();
+    const QJsonObject gap = withHeader(R"({"walk_up": {"keys": [null, null, {"code": 175}]}})");
+    QVERIFY(profile::applyProfile(gap, records).isEmpty());
+    QCOMPARE(records.walkUp.KeyCount, int16_t(1));
+    QCOMPARE(records.walkUp.KeyCode[0], int16_t(0));
+    QCOMPARE(records.walkUp.KeyCode[2], int16_t(175));
+    QCOMPARE(records.walkUp.KeyCode[5], int16_t(99)); // the sixth keystroke is carried over
+
+    // Exported again, the gap is still there and trailing positions are left out.
+    const QJsonValue keys = profile::valueAt(profile::profileOf(records), QStringLiteral("walk_up.keys"));
+    const QByteArray expected = "[null,null,{\"code\":175,\"mods\":[],\"name\":\"(\"}]";
+    QCOMPARE(QJsonDocument(keys.toArray()).toJson(QJsonDocument::Compact), expected);
+}
+
+void TestProfile::refusals_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("expected");
+
+    const auto row = [](const char *name, const char *fields, const char *expected) {
+        QTest::newRow(name) << QJsonDocument(withHeader(fields)).toJson() << QString::fromUtf8(expected);
+    };
+    QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "not JSON: ";
+    QTest::newRow("not an object") << QByteArray("[1, 2]") << "not a profile";
+    QTest::newRow("another format") << QByteArray(R"({"format": "other", "version": 1})")
+                                    << R"(format: "other" is not allowed: expected "ostraval-profile")";
+    QTest::newRow("no format") << QByteArray(R"({"version": 1})") << "format: missing";
+    QTest::newRow("newer version") << QByteArray(R"({"format": "ostraval-profile", "version": 2})")
+                                   << "version: 2 is newer than this program reads";
+    row("unknown field", R"({"colour": "red"})", "colour: unknown field: allowed are format, version, detection_range");
+    row("unknown section field", R"({"walk_away": {"delay": 1}})", "walk_away.delay: unknown field: allowed are key_delay, keys");
+    row("text for a number", R"({"detection_range": "36"})",
+        R"(detection_range: "36" is not allowed: expected a whole number from 14 to 60)");
+    row("below the range", R"({"detection_range": 13})", "detection_range: 13 is not allowed: expected a whole number from 14 to 60");
+    row("above the range", R"({"detection_range": 61})", "detection_range: 61 is not allowed");
+    row("fraction", R"({"walk_away_delay": 2.5})", "walk_away_delay: 2.5 is not allowed: expected a whole number from 0 to 255");
+    row("key delay above 255", R"({"walk_up": {"key_delay": 256}})", "walk_up.key_delay: 256 is not allowed");
+    row("negative rate", R"({"idle": {"rate": -1}})", "idle.rate: -1 is not allowed");
+    row("LED not a boolean", R"({"leds": {"transition": 1}})", "leds.transition: 1 is not allowed: expected true or false");
+    row("section not an object", R"({"leds": true})", "leds: true is not allowed: expected an object");
+    row("unknown key name", R"({"walk_away": {"keys": [null, {"name": "DEL"}]}})",
+        R"(walk_away.keys[1].name: "DEL" is not allowed: expected a key name of the key table)");
+    row("name of two keys", R"({"walk_away": {"keys": [{"name": "("}]}})",
+        R"(walk_away.keys[0].name: "(" names 2 keys (codes 166 and 175): give its "code" instead)");
+    row("unknown modifier", R"({"walk_away": {"keys": [null, null, {"code": 4, "mods": ["left-cmd"]}]}})",
+        R"(walk_away.keys[2].mods[0]: "left-cmd" is not allowed: expected one of left-ctrl, left-shift, left-alt, left-gui, right-ctrl, right-shift, right-alt, right-gui)");
+    row("modifiers as a number", R"({"idle": {"key": {"code": 4, "mods": 5}}})", "idle.key.mods: 5 is not allowed: expected a list");
+    row("key code above 255", R"({"idle": {"key": {"code": 256}}})", "idle.key.code: 256 is not allowed: expected a whole number from 0 to 255");
+    row("keystroke without a key", R"({"idle": {"key": {"mods": []}}})", "idle.key: {\"mods\":[]} is not allowed: expected a keystroke with a \"code\"");
+    row("unknown keystroke field", R"({"idle": {"key": {"code": 4, "shift": true}}})", "idle.key.shift: unknown field: allowed are code, name, mods");
+    row("six keys", R"({"walk_up": {"keys": [null, null, null, null, null, null]}})",
+        "walk_up.keys: [null,null,null,null,null,null] is not allowed: expected a list of at most 5 keystrokes");
+    row("reserved words of the wrong count", R"({"reserved": {"idle": [0, 0]}})",
+        "reserved.idle: [0,0] is not allowed: expected a list of 5 whole numbers from 0 to 65535");
+    row("LED bits among the reserved ones", R"({"reserved": {"led_flags": 9}})", "reserved.led_flags: 9 is not allowed");
+}
+
+// A refused profile changes nothing and says where and why.
+void TestProfile::refusals()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, expected);
+    const Records before = sampleSensor();
+    Records records = before;
+    QJsonObject parsed;
+    QStringList messages = profile::parseProfile(text, parsed);
+    if (messages.isEmpty())
+        messages = profile::applyProfile(parsed, records);
+    QVERIFY2(messages.join('\n').contains(expected), qPrintable(messages.join('\n')));
+    QCOMPARE(bytesOf(records), bytesOf(before));
+}
+
+void TestProfile::everyFaultIsNamed()
+{
+    Records records = sampleSensor();
+    const QStringList refusals = profile::applyProfile(
+        withHeader(R"({"detection_range": 99, "walk_away": {"keys": [{"name": "nope"}]}, "extra": 1})"), records);
+    QCOMPARE(refusals.size(), 3);
+}
+
+void TestProfile::uniqueKeyNamesImportAsTheirCode()
+{
+    for (const config::KeyRow &row : config::standardKeyRows()) {
+        const QString name = QString::fromUtf8(row.name);
+        QJsonObject key{{QStringLiteral("name"), name}};
+        Records records;
+        const QStringList refusals = profile::applyProfile(
+            withHeader(QJsonDocument(QJsonObject{{"idle", QJsonObject{{"key", key}}}}).toJson()), records);
+        if (name == QLatin1String("(") || name == QLatin1String(")")) {
+            QVERIFY(!refusals.isEmpty());
+            continue;
+        }
+        QVERIFY2(refusals.isEmpty(), qPrintable(name + ": " + refusals.join('\n')));
+        QCOMPARE(records.idle.KeyCode, int16_t(row.code));
+    }
+}
+
+void TestProfile::outOfBoundsValueExportsWithWarning()
+{
+    Records records = sampleSensor();
+    records.sonar.MaxDist = 70;
+    records.walkAway.KeyCount = 4; // one key
+    QStringList warnings;
+    const QJsonObject exported = profile::profileOf(records, &warnings);
+    QCOMPARE(exported.value("detection_range").toInt(), 70);
+    QCOMPARE(warnings.size(), 2);
+    QVERIFY(warnings[0].startsWith("detection_range: the sensor holds 70, outside 14 to 60"));
+    QVERIFY(warnings[1].startsWith("walk_away: the sensor's key count 4 does not agree with its 1 keys"));
+
+    Records target;
+    QCOMPARE(profile::applyProfile(exported, target).value(0),
+             QStringLiteral("detection_range: 70 is not allowed: expected a whole number from 14 to 60"));
+}
+
+void TestProfile::assignments_data()
+{
+    QTest::addColumn<QStringList>("assignments");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("number") << QStringList{"detection_range=30"} << QStringList{"detection_range: 40 -> 30"};
+    QTest::newRow("name keeps the modifiers")
+        << QStringList{"walk_away.keys[0].name=DELETE"}
+        << QStringList{"walk_away.keys[0]: left-ctrl+a (4) -> left-ctrl+DELETE (76)"};
+    QTest::newRow("modifier list")
+        << QStringList{"walk_away.keys[0].mods=left-alt,right-gui"}
+        << QStringList{"walk_away.keys[0]: left-ctrl+a (4) -> left-alt+right-gui+a (4)"};
+    QTest::newRow("two parts of one list")
+        << QStringList{"walk_up.keys[2].code=175", "walk_up.keys[0]=null"}
+        << QStringList{"walk_up.keys[0]: ENTER (40) -> none", "walk_up.keys[2]: none -> ( (175)"};
+    QTest::newRow("JSON value") << QStringList{R"(idle.key={"name": "a", "mods": ["left-shift"]})"}
+                                << QStringList{"idle.key: none -> left-shift+a (4)"};
+    QTest::newRow("boolean") << QStringList{"leds.out_of_range=true"}
+                             << QStringList{"leds.out_of_range: false -> true"};
+}
+
+void TestProfile::assignments()
+{
+    QFETCH(QStringList, assignments);
+    QFETCH(QStringList, expected);
+    const Records before = sampleSensor();
+    const QJsonObject current = profile::profileOf(before, nullptr, profile::KeyList::Full);
+    QJsonObject partial;
+    for (const QString &assignment : assignments)
+        QCOMPARE(profile::addAssignment(partial, current, assignment), QString());
+    Records after = before;
+    const QStringList refusals = profile::applyProfile(partial, after, profile::Header::None);
+    QVERIFY2(refusals.isEmpty(), qPrintable(refusals.join('\n')));
+    QCOMPARE(differenceLines(before, after), expected);
+}
+
+void TestProfile::malformedAssignments_data()
+{
+    QTest::addColumn<QString>("assignment");
+    QTest::newRow("no value") << "detection_range";
+    QTest::newRow("empty step") << "walk_away..keys=1";
+    QTest::newRow("inside a number") << "detection_range.inches=3";
+    QTest::newRow("index on a name") << "[0]=1";
+}
+
+void TestProfile::malformedAssignments()
+{
+    QFETCH(QString, assignment);
+    QJsonObject partial;
+    QVERIFY(!profile::addAssignment(partial, profile::profileOf(sampleSensor(), nullptr, profile::KeyList::Full),
+                                    assignment)
+                 .isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestProfile)
+#include "tst_profile.moc"
