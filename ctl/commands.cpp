@@ -457,7 +457,9 @@ void printUsage()
                             "Every change is checked as a whole first: a refused value sends nothing,\n"
                             "and a failed call commits nothing. Messages go to standard error.\n\n"
                             "Exit status: 0 success; 1 diff found a difference; 2 usage error or\n"
-                            "refused profile or value; 3 the sensor failed or could not be reached.")
+                            "refused profile or value; 3 the sensor failed or could not be reached.\n\n"
+                            "The simulated sensor behind the device library takes its settings from\n"
+                            "the environment (KV3RAPI_SIM_*); see ostraval-config(1).")
                  .arg(kProgram));
 }
 
