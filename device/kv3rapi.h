@@ -33,6 +33,7 @@ extern "C" {
 #define KV3_ERR_NULL_POINTER 4  /* a record or out-argument pointer was null */
 #define KV3_ERR_BAD_STORE 5     /* the stored configuration is unreadable (wrong size); it is left untouched */
 #define KV3_ERR_STORE_WRITE 6   /* the stored configuration could not be written */
+#define KV3_ERR_IN_USE 7        /* USBConnect: the sensor is in use by another program */
 
 /* Bits of SonarParms.LedFlags: a set bit switches that LED off. */
 #define KV3_LED_NO_IN_RANGE 1     /* "In-Range Green" */

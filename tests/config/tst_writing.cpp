@@ -106,6 +106,7 @@ void connectSensor(const kv3sim::Configuration &stored, std::vector<kv3sim::Fail
     kv3sim::Settings settings;
     settings.failures = std::move(failures);
     kv3sim::reset(settings);
+    kv3sim::setTraceEnabled(true);
     kv3sim::setStored(stored);
     int32_t version = 0;
     QVERIFY(USBConnect(&version) != 0);
