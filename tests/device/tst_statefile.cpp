@@ -64,13 +64,19 @@ int16_t commitPressRate(int16_t rate)
     return WriteCfg();
 }
 
-// The other program, on the state file at `statePath`.
+// The other program, on the state file at `statePath`; in memory only when
+// it is empty (without a state directory, so that no real one is touched).
 class OtherProgram {
 public:
     explicit OtherProgram(const QString &statePath)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("KV3RAPI_SIM_STATE", statePath);
+        if (statePath.isEmpty()) {
+            for (const char *variable : {"KV3RAPI_SIM_STATE", "XDG_STATE_HOME", "HOME"})
+                env.remove(variable);
+        } else {
+            env.insert("KV3RAPI_SIM_STATE", statePath);
+        }
         process_.setProcessEnvironment(env);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(QStringLiteral(SENSOR_PROCESS), {});
