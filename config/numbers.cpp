@@ -181,8 +181,13 @@ std::optional<int16_t> strictWholeNumber(const QString &text, const QLocale &loc
 
 std::optional<double> strictNumber(const QString &text, const QLocale &locale)
 {
+    // Group separators are refused: the leading reading, which the field
+    // checks use, stops at them, so "1,000" would pass a check as 1 and then
+    // be written as 1000.
+    QLocale reading(locale);
+    reading.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double value = locale.toDouble(text.trimmed(), &ok);
+    const double value = reading.toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;

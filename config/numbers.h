@@ -14,13 +14,15 @@
 namespace config {
 
 // The whole text, surrounding blanks aside, is a number in the locale's
-// conventions; its value rounded to the nearest whole number, halves to even.
+// conventions, without group separators; its value rounded to the nearest
+// whole number, halves to even.
 // Empty when the text is no such number or the result lies outside a signed
 // 16-bit word.
 std::optional<int16_t> strictWholeNumber(const QString &text, const QLocale &locale = QLocale());
 
 // The whole text, surrounding blanks aside, is a number in the locale's
-// conventions: its value, unrounded. Empty when it is not a finite number.
+// conventions, without group separators: its value, unrounded. Empty when it
+// is not a finite number.
 std::optional<double> strictNumber(const QString &text, const QLocale &locale = QLocale());
 
 // Blanks skipped, then the longest prefix that forms a number (optional sign,

@@ -187,11 +187,12 @@ std::optional<UnreadableField> writeConfig(const FormControls &controls, FormSta
     for (std::size_t i = 0; i < kSequences.size(); ++i)
         (controls.*kSequences[i].countBox)->setText(decimalText(counts[i]));
 
-    // Only a write that fully reached the sensor makes the window agree with
-    // it; after a failed step the window still differs.
-    state.DeviceUpdated = allSent;
-    controls.ConfigChanged->setChecked(!allSent);
-    WriteCfg();
+    // Only a write that fully reached the sensor and was committed there
+    // makes the window agree with it; after a failed step the window still
+    // differs, and a failed commit is lost at the sensor's next power-up.
+    const bool committed = succeeded(WriteCfg(), "USB WriteCfg", report);
+    state.DeviceUpdated = allSent && committed;
+    controls.ConfigChanged->setChecked(!state.DeviceUpdated);
     return std::nullopt;
 }
 

@@ -19,10 +19,11 @@ struct UnreadableField {
 
 // Packs the controls into the four records, sends them (SetIdleParms,
 // GetSonarParms and SetSonarParms, SetWalkAwayParms, SetWalkUpParms) and
-// commits them with WriteCfg. Each failed call is reported through `report`
-// and the write goes on; the sonar record is not sent when it could not be
-// fetched. DeviceUpdated is set and "Config Changed" cleared when every step
-// succeeded; otherwise DeviceUpdated is cleared and "Config Changed" checked.
+// commits them with WriteCfg. Each failed call, the commit included, is
+// reported through `report` and the write goes on; the sonar record is not
+// sent when it could not be fetched. DeviceUpdated is set and "Config
+// Changed" cleared when every step succeeded; otherwise DeviceUpdated is
+// cleared and "Config Changed" checked.
 // The KeyCount and KeyCountUp boxes are set to the counts sent.
 //
 // When a text cannot be read, nothing at all is sent and the first such

@@ -58,9 +58,10 @@ Settings settingsFromEnvironment(std::ostream &warnings);
 // malformed value returns false and says why.
 bool parseFailures(const std::string &text, std::vector<Failure> &out, std::string &why);
 
-// A fresh sensor with these settings: disconnected, last error 0, empty
-// trace, not halted. The stored configuration comes from settings.statePath
-// (factory defaults when empty or missing). The environment is no longer read.
+// A fresh sensor with these settings: disconnected (the sensor released),
+// last error 0, trace switched off and empty, not halted. The stored
+// configuration comes from settings.statePath (factory defaults when empty or
+// missing). The environment is no longer read.
 void reset(const Settings &settings = Settings{});
 
 // Replaces the stored configuration (and the state file, when there is one)
@@ -73,8 +74,14 @@ Configuration working();
 bool connected();
 bool keystrokesHalted();
 
-// Every library call since reset() or clearTrace(), one line each, in the
-// same form as the call log.
+// The in-memory trace of library calls, for tests. It is kept only while
+// switched on (reset() switches it off; switching it off empties it) and
+// holds the last kTraceLimit calls.
+constexpr std::size_t kTraceLimit = 10000;
+void setTraceEnabled(bool on);
+
+// The calls traced since reset() or clearTrace(), one line each, in the same
+// form as the call log.
 std::vector<std::string> trace();
 void clearTrace();
 

@@ -24,7 +24,14 @@
  * traced as one line: "Name status=S err=E", then " words=w0,w1,..." for the
  * record functions and HaltKBSends (omitted for a null pointer), and
  * " version=0x0110" for a successful USBConnect. For GetLastLibErr, status
- * and err are both the number it returned.
+ * and err are both the number it returned. The line is formatted only when
+ * it goes somewhere: to the call log, or to the in-memory trace while a test
+ * has switched it on.
+ *
+ * With a state file the sensor is one program's at a time, as a device on a
+ * USB port is: USBConnect takes the lock beside the state file and fails
+ * with KV3_ERR_IN_USE while another program holds it; USBDisconnect, a
+ * reset and the end of the process release it.
  *
  * The settings come from the environment when the library is first used,
  * unless kv3sim::reset() came first. The state is guarded by one mutex.
@@ -35,12 +42,13 @@
 #include "recordwords.h"
 #include "storefile.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <fstream>
 #include <iostream>
 #include <mutex>
 #include <span>
-#include <sstream>
 
 namespace kv3sim {
 namespace {
@@ -61,8 +69,10 @@ struct Sensor {
     bool halted = false;
     int32_t lastError = KV3_ERR_NONE;
     std::vector<InjectedFailure> failures;
-    std::vector<std::string> trace;
+    bool tracing = false;
+    std::deque<std::string> trace; // the last kTraceLimit calls, while tracing
     std::ofstream log;
+    detail::StoreLock lock; // held while connected to a sensor with a state file
     detail::SimClock clock;
     detail::RangeDetector range;
 };
@@ -102,6 +112,16 @@ int32_t writeStore(Sensor &s, const Configuration &config)
     return KV3_ERR_NONE;
 }
 
+// Takes the sensor for this program: false when another program holds it.
+// A lock file that cannot be made (the state file's folder cannot be
+// written) holds nobody off; nothing can be committed there either.
+bool takeSensor(Sensor &s)
+{
+    if (s.settings.statePath.empty())
+        return true; // in memory only, every process has a sensor of its own
+    return s.lock.acquire(s.settings.statePath) != detail::StoreLock::Result::InUse;
+}
+
 // --- Settings -------------------------------------------------------------
 
 std::vector<InjectedFailure> injectedFailures(const std::vector<Failure> &failures)
@@ -130,6 +150,7 @@ void openLog(Sensor &s)
 
 void applySettings(Sensor &s, const Settings &settings)
 {
+    s.lock.release();
     s.settings = settings;
     s.memoryStore = factoryDefaults();
     s.working = readStore(s).config;
@@ -137,6 +158,7 @@ void applySettings(Sensor &s, const Settings &settings)
     s.halted = false;
     s.lastError = KV3_ERR_NONE;
     s.failures = injectedFailures(settings.failures);
+    s.tracing = false;
     s.trace.clear();
     openLog(s);
     s.clock.restart();
@@ -209,9 +231,9 @@ public:
 
     void words(std::span<const int16_t> words)
     {
-        detail_ << " words=";
-        for (std::size_t i = 0; i < words.size(); ++i)
-            detail_ << (i ? "," : "") << words[i];
+        wordCount_ = std::min(words.size(), words_.size());
+        std::copy_n(words.begin(), wordCount_, words_.begin());
+        hasWords_ = true;
     }
 
     template <typename Record>
@@ -221,7 +243,7 @@ public:
             words(detail::wordsOf(*record));
     }
 
-    void note(const std::string &text) { detail_ << ' ' << text; }
+    void version(int32_t version) { version_ = version; }
 
     int16_t finish()
     {
@@ -253,14 +275,33 @@ private:
 
     void followRange() { s_.range.follow(s_.clock.now(), s_.working.sonar); }
 
+    // Formats the line only when it goes somewhere.
     void writeTraceLine(int32_t status, int32_t error)
     {
-        std::ostringstream line;
-        line << detail::nameOf(function_) << " status=" << status << " err=" << error
-             << detail_.str();
-        s_.trace.push_back(line.str());
+        if (!s_.tracing && !s_.log.is_open())
+            return;
+        const std::string line = traceLine(status, error);
         if (s_.log.is_open())
-            s_.log << s_.trace.back() << std::endl;
+            s_.log << line << std::endl;
+        if (s_.tracing) {
+            s_.trace.push_back(line);
+            if (s_.trace.size() > kTraceLimit)
+                s_.trace.pop_front();
+        }
+    }
+
+    std::string traceLine(int32_t status, int32_t error) const
+    {
+        std::string line(detail::nameOf(function_));
+        line += " status=" + std::to_string(status) + " err=" + std::to_string(error);
+        if (hasWords_) {
+            line += " words=";
+            for (std::size_t i = 0; i < wordCount_; ++i)
+                line += (i ? "," : "") + std::to_string(words_[i]);
+        }
+        if (version_)
+            line += " version=" + versionText(*version_);
+        return line;
     }
 
     std::lock_guard<std::mutex> lock_;
@@ -268,7 +309,12 @@ private:
     Function function_;
     int32_t status_ = 1;
     int32_t error_ = KV3_ERR_NONE;
-    std::ostringstream detail_;
+    // What the trace line shows besides status and error; a record has at
+    // most 16 words.
+    std::array<int16_t, 16> words_{};
+    std::size_t wordCount_ = 0;
+    bool hasWords_ = false;
+    std::optional<int32_t> version_;
 };
 
 template <typename Record>
@@ -358,9 +404,18 @@ bool keystrokesHalted()
     return withSensor([](Sensor &s) { return s.halted; });
 }
 
+void setTraceEnabled(bool on)
+{
+    withSensor([&](Sensor &s) {
+        s.tracing = on;
+        if (!on)
+            s.trace.clear();
+    });
+}
+
 std::vector<std::string> trace()
 {
-    return withSensor([](Sensor &s) { return s.trace; });
+    return withSensor([](Sensor &s) { return std::vector<std::string>(s.trace.begin(), s.trace.end()); });
 }
 
 void clearTrace()
@@ -408,12 +463,16 @@ int16_t USBConnect(int32_t *version)
     kv3sim::Call call(Function::USBConnect);
     if (call.admitConnect(version)) {
         kv3sim::Sensor &s = call.sensor();
-        if (!s.connected) {
-            s.working = kv3sim::readStore(s).config; // power-up: a refused store gives defaults
-            s.connected = true;
+        if (!s.connected && !kv3sim::takeSensor(s)) {
+            call.fail(KV3_ERR_IN_USE);
+        } else {
+            if (!s.connected) {
+                s.working = kv3sim::readStore(s).config; // power-up: a refused store gives defaults
+                s.connected = true;
+            }
+            *version = s.settings.firmware;
+            call.version(*version);
         }
-        *version = s.settings.firmware;
-        call.note("version=" + kv3sim::versionText(*version));
     }
     return call.finish();
 }
@@ -421,8 +480,10 @@ int16_t USBConnect(int32_t *version)
 int16_t USBDisconnect(void)
 {
     kv3sim::Call call(Function::USBDisconnect);
-    if (call.sensor().connected && call.admit())
+    if (call.sensor().connected && call.admit()) {
         call.sensor().connected = false;
+        call.sensor().lock.release();
+    }
     return call.finish();
 }
 

@@ -163,6 +163,22 @@ std::string defaultStatePath(std::ostream &warnings)
     return {};
 }
 
+// The text with its control characters written as \xNN, so that a value
+// holding line breaks or terminal escapes still makes one plain line.
+std::string oneLine(const std::string &text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string line;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            line += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+        else
+            line += c;
+    }
+    return line;
+}
+
 } // namespace
 
 bool parseFailures(const std::string &text, std::vector<Failure> &out, std::string &why)
@@ -187,7 +203,8 @@ Settings settingsFromEnvironment(std::ostream &warnings)
         const auto value = environmentValue(setting.name);
         std::string why;
         if (value && !setting.read(*value, settings, why))
-            warnings << "KV3RAPI: ignoring " << setting.name << "=\"" << *value << "\": " << why
+            warnings << oneLine("KV3RAPI: ignoring " + std::string(setting.name) + "=\"" + *value +
+                                "\": " + why)
                      << '\n';
     }
     if (settings.statePath.empty())

@@ -19,11 +19,41 @@ struct StoreReading {
     Configuration config = factoryDefaults(); // factory defaults unless Loaded
 };
 
+// Only a regular file is read: anything else (a FIFO, socket, device or
+// directory) is Refused at once, without being opened.
 StoreReading readStoreFile(const std::string &path);
 
-// Writes a temporary file beside the target and renames it into place, so the
-// file holds either the old or the new configuration, never part of one.
-// Creates missing parent directories. False when anything failed.
+// Writes the temporary file beside the target and renames it into place, so
+// the file holds either the old or the new configuration, never part of one.
+// A link is kept: the file it points at is replaced, and an existing file
+// keeps its permission bits. There is one temporary file per state file,
+// which the next write replaces if a write was cut short. Creates missing
+// parent directories. False when anything failed.
 bool writeStoreFile(const std::string &path, const Configuration &config);
+
+// One program at a time: an exclusive advisory lock (flock) on the lock file
+// beside the state file, "<state file>.lock". It is held until released, or
+// until the process ends, however it ends.
+class StoreLock {
+public:
+    enum class Result {
+        Held,        // this sensor is ours now
+        InUse,       // another program holds it
+        Unavailable, // the lock file cannot be made; nobody can hold it
+    };
+
+    StoreLock() = default;
+    ~StoreLock() { release(); }
+    StoreLock(const StoreLock &) = delete;
+    StoreLock &operator=(const StoreLock &) = delete;
+
+    // Never waits. Creates missing parent directories, as a commit would.
+    Result acquire(const std::string &statePath);
+    void release();
+    bool held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
 
 } // namespace kv3sim::detail

@@ -5,3 +5,8 @@ cd "$(dirname "$0")/.."
 bash scripts/build.sh
 cd build
 ctest --output-on-failure -j "$(nproc)"
+# The whole suite again under the sanitizers, then each fuzz target for a
+# bounded time from its seed corpus.
+cd ..
+bash scripts/test-sanitized.sh
+bash scripts/fuzz.sh

@@ -9,6 +9,7 @@ namespace {
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
+const QLocale kFrench(QLocale::French, QLocale::France);
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // A column pair for an optional result: readable, and the value if so.
@@ -84,7 +85,7 @@ void TestNumbers::strictWholeNumber_data()
         {"2.5001", kEnglish, true, 3},
         {"1e3", kEnglish, true, 1000},
         {"1E3", kEnglish, true, 1000},
-        {"1,000", kEnglish, true, 1000},
+        {"1,000", kEnglish, false, 0}, // group separators never
         {"32767", kEnglish, true, 32767},
         {"32767.4", kEnglish, true, 32767},
         {"32767.5", kEnglish, false, 0},
@@ -95,7 +96,9 @@ void TestNumbers::strictWholeNumber_data()
         {"1e5", kEnglish, false, 0},
         {"2,5", kGerman, true, 2},
         {"3,5", kGerman, true, 4},
-        {"1.000", kGerman, true, 1000},
+        {"1.000", kGerman, false, 0},
+        {"1\u202F000", kFrench, false, 0},
+        {"1,5", kFrench, true, 2},
         {"1,5e2", kGerman, true, 150},
         {"2.5", kGerman, false, 0},
         {"2,5", kEnglish, false, 0},
@@ -129,7 +132,8 @@ void TestNumbers::strictNumber_data()
     QTest::newRow("'2.5e-1'") << QStringLiteral("2.5e-1") << kEnglish << true << 0.25;
     QTest::newRow("'40000' (no 16-bit limit)") << QStringLiteral("40000") << kEnglish << true << 40000.0;
     QTest::newRow("'2,5' German") << QStringLiteral("2,5") << kGerman << true << 2.5;
-    QTest::newRow("'1.000' German") << QStringLiteral("1.000") << kGerman << true << 1000.0;
+    QTest::newRow("'1.000' German") << QStringLiteral("1.000") << kGerman << false << 0.0;
+    QTest::newRow("'1,000' English") << QStringLiteral("1,000") << kEnglish << false << 0.0;
     QTest::newRow("'2.5' German") << QStringLiteral("2.5") << kGerman << false << 0.0;
     QTest::newRow("'2,5' English") << QStringLiteral("2,5") << kEnglish << false << 0.0;
     addUnreadableTexts<double>();

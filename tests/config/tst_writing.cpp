@@ -106,6 +106,7 @@ void connectSensor(const kv3sim::Configuration &stored, std::vector<kv3sim::Fail
     kv3sim::Settings settings;
     settings.failures = std::move(failures);
     kv3sim::reset(settings);
+    kv3sim::setTraceEnabled(true);
     kv3sim::setStored(stored);
     int32_t version = 0;
     QVERIFY(USBConnect(&version) != 0);
@@ -397,6 +398,12 @@ void TestWriting::unreadableTextRefusesWrite_data()
         << "Key1Code" << "" << "Keystroke 1" << "Walk-Away Keystrokes" << "Text4(4)" << "40000";
     QTest::newRow("InterKeyDelayUp not a number")
         << "InterKeyDelayUp" << "1 2" << "Key delay" << "Walk-Up Keystrokes" << "" << "";
+    QTest::newRow("PressRate group separator")
+        << "PressRate" << "1,000" << "Keep Alive Rate (0-255)" << "About" << "" << "";
+    QTest::newRow("InterKeyDelay group separator")
+        << "InterKeyDelay" << "1,000" << "Key delay" << "Walk-Away Keystrokes" << "" << "";
+    QTest::newRow("InterKeyDelayUp group separator")
+        << "InterKeyDelayUp" << "1,000" << "Key delay" << "Walk-Up Keystrokes" << "" << "";
     QTest::newRow("walk-up code too large")
         << "Text4(2)" << "1e9" << "Keystroke 3" << "Walk-Up Keystrokes" << "" << "";
 }
@@ -446,7 +453,7 @@ void TestWriting::failedCalls_data()
     QTest::newRow("SetSonarParms") << "SetSonarParms" << QStringList{"USB SetSonarParms"} << false;
     QTest::newRow("SetWalkAwayParms") << "SetWalkAwayParms" << QStringList{"USB SetWalkAway"} << false;
     QTest::newRow("SetWalkUpParms") << "SetWalkUpParms" << QStringList{"USB SetWalkUp"} << false;
-    QTest::newRow("WriteCfg, not examined") << "WriteCfg" << QStringList{} << true;
+    QTest::newRow("WriteCfg") << "WriteCfg" << QStringList{"USB WriteCfg"} << false;
 }
 
 // A failed call is reported once by its name and the write goes on to

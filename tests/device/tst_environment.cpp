@@ -113,6 +113,13 @@ private slots:
             QTest::newRow(row.tag) << QByteArray(row.variable) << QByteArray(row.value)
                                    << defaultsWith(row.from, row.to) << warning;
         }
+        // A value cannot pass for a warning of its own: control characters
+        // are shown as \xNN and the warning stays one line.
+        QTest::newRow("line break in a value")
+            << QByteArray("KV3RAPI_SIM_UNPLUGGED")
+            << QByteArray("1\nKV3RAPI: ignoring KV3RAPI_SIM_RANGE=\"x\"\x1b[2J") << kDefaults
+            << warningFor("KV3RAPI_SIM_UNPLUGGED", "1\\x0AKV3RAPI: ignoring KV3RAPI_SIM_RANGE=\"x\"\\x1B[2J",
+                          "not 0 or 1");
     }
 
     void settings()

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include <unistd.h>
+
 using LibCall = std::function<int16_t()>;
 Q_DECLARE_METATYPE(LibCall)
 
@@ -302,7 +304,7 @@ private slots:
         QCOMPARE(fileBytes(path), bytesOf(expected));
         QCOMPARE(QDir(dir.filePath("nested/deeper"))
                      .entryList(QDir::Files | QDir::Hidden | QDir::System),
-                 QStringList{"sensor.bin"});
+                 (QStringList{"sensor.bin", "sensor.bin.lock"}));
 
         kv3sim::reset(stateIn(path)); // the next run
         connectSensor();
@@ -593,6 +595,7 @@ private slots:
         settings.logPath = logPath.toStdString();
         settings.heldRange = 30;
         kv3sim::reset(settings);
+        kv3sim::setTraceEnabled(true);
 
         SonarParms sonar{};
         GetSonarParms(&sonar);
@@ -628,6 +631,50 @@ private slots:
         kv3sim::clearTrace();
         GetLastLibErr();
         QCOMPARE(kv3sim::trace(), std::vector<std::string>{"GetLastLibErr status=0 err=0"});
+    }
+
+    // Kept only while switched on, and then only the last kTraceLimit calls.
+    void traceSwitchedOnAndBounded()
+    {
+        connectSensor();
+        QVERIFY(kv3sim::trace().empty());
+        kv3sim::setTraceEnabled(true);
+        SonarParms sonar{};
+        for (std::size_t i = 0; i < kv3sim::kTraceLimit + 5; ++i)
+            HaltKBSends(int16_t(i % 2));
+        GetSonarParms(&sonar);
+        const std::vector<std::string> trace = kv3sim::trace();
+        QCOMPARE(trace.size(), kv3sim::kTraceLimit);
+        QCOMPARE(QString::fromStdString(trace.front()), "HaltKBSends status=1 err=0 words=0");
+        QCOMPARE(QString::fromStdString(trace.back()), "GetSonarParms status=1 err=0 words=0,0,0,0,36,5,2,0");
+
+        kv3sim::setTraceEnabled(false);
+        QVERIFY(kv3sim::trace().empty());
+        GetSonarParms(&sonar);
+        QVERIFY(kv3sim::trace().empty());
+    }
+
+    // Without a call log or a trace switched on, a long session does not
+    // grow the process.
+    void longSessionKeepsItsSize()
+    {
+        connectSensor();
+        SonarParms sonar{};
+        const auto residentBytes = [] {
+            QFile statm("/proc/self/statm");
+            if (!statm.open(QIODevice::ReadOnly))
+                return qint64(-1);
+            return statm.readAll().split(' ').value(1).toLongLong() * ::sysconf(_SC_PAGESIZE);
+        };
+        GetSonarParms(&sonar);
+        const qint64 before = residentBytes();
+        QVERIFY(before > 0);
+        for (int i = 0; i < 500'000; ++i) {
+            GetSonarParms(&sonar);
+            GetLastLibErr();
+        }
+        const qint64 grown = residentBytes() - before;
+        QVERIFY2(grown < 1024 * 1024, qPrintable(QString::number(grown)));
     }
 
     void environmentIgnoredAfterReset()

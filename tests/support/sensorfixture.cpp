@@ -21,12 +21,18 @@ kv3sim::Configuration sampleConfiguration()
     return c;
 }
 
+void reset(const kv3sim::Settings &settings)
+{
+    kv3sim::reset(settings);
+    kv3sim::setTraceEnabled(true);
+}
+
 void resetSensor(const kv3sim::Configuration &stored, std::vector<kv3sim::Failure> failures)
 {
     kv3sim::Settings settings;
     settings.heldRange = 30;
     settings.failures = std::move(failures);
-    kv3sim::reset(settings);
+    fixture::reset(settings);
     kv3sim::setStored(stored);
 }
 

@@ -23,8 +23,11 @@ namespace fixture {
 // A configuration in which every field shown holds its own value.
 kv3sim::Configuration sampleConfiguration();
 
+// A fresh sensor with these settings, its call trace switched on.
+void reset(const kv3sim::Settings &settings = {});
+
 // A fresh, connected-on-start sensor holding `stored`, its distance held at
-// 30 inches; failures as given.
+// 30 inches; failures as given; its call trace switched on.
 void resetSensor(const kv3sim::Configuration &stored = sampleConfiguration(),
                  std::vector<kv3sim::Failure> failures = {});
 

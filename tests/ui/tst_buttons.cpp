@@ -50,6 +50,7 @@ private slots:
     void factoryResetFailing();
     void disableKeystrokes();
     void unreadableTextRefusesTheWrite();
+    void failedWriteLeavesTheIndicatorChecked_data();
     void failedWriteLeavesTheIndicatorChecked();
     void writeRefreshesTheKeystrokeCounts();
 
@@ -281,17 +282,50 @@ void TestButtons::unreadableTextRefusesTheWrite()
     QVERIFY(configChanged()->isChecked());
 }
 
+void TestButtons::failedWriteLeavesTheIndicatorChecked_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("closes");
+
+    QTest::newRow("Apply, SetSonarParms fails")
+        << "Command4" << "SetSonarParms" << 2 << "USB SetSonarParms 2" << false;
+    QTest::newRow("Apply, the commit fails")
+        << "Command4" << "WriteCfg" << 6 << "USB WriteCfg 6" << false;
+    QTest::newRow("OK, the commit fails") << "Command2" << "WriteCfg" << 6 << "USB WriteCfg 6" << true;
+}
+
+// The failure is shown, the window still differs from the sensor, and "OK"
+// still disconnects and closes after it. A failed commit leaves the
+// sensor's stored configuration as it was.
 void TestButtons::failedWriteLeavesTheIndicatorChecked()
 {
-    changeSomething();
-    kv3sim::injectFailure({"SetSonarParms", 2, 1});
-    boxes_.setNextAnswer(ui::MsgAnswer::Yes);
-    click("Command4");
+    QFETCH(QString, button);
+    QFETCH(QString, function);
+    QFETCH(int, error);
+    QFETCH(QString, status);
+    QFETCH(bool, closes);
 
-    QCOMPARE(boxes_.texts().last(), fixture::errorPrompt(QStringLiteral("USB SetSonarParms 2")));
+    const auto before = kv3sim::encode(kv3sim::stored());
+    changeSomething();
+    kv3sim::injectFailure({function.toStdString(), error, 1});
+    boxes_.setNextAnswer(ui::MsgAnswer::Yes);
+    click(qPrintable(button));
+
+    QCOMPARE(boxes_.texts().last(), fixture::errorPrompt(status));
+    QCOMPARE(text(form_.get(), "LastErr")->text(), status);
     QVERIFY(configChanged()->isChecked());
     QVERIFY(!form_->DeviceUpdated());
-    QCOMPARE(fixture::calledFunctions().last(), QStringLiteral("WriteCfg"));
+    QStringList calls = fixture::calledFunctions();
+    calls.removeAll(QStringLiteral("GetLastLibErr")); // the error reports
+    if (closes)
+        QCOMPARE(calls.takeLast(), QStringLiteral("USBDisconnect"));
+    QCOMPARE(calls.last(), QStringLiteral("WriteCfg"));
+    QCOMPARE(form_->isVisible(), !closes);
+    if (function == QLatin1String("WriteCfg"))
+        QVERIFY(kv3sim::encode(kv3sim::stored()) == before);
 }
 
 void TestButtons::writeRefreshesTheKeystrokeCounts()

@@ -53,7 +53,7 @@ void TestChangeDetection::inertUntilTheFirstReading()
 {
     kv3sim::Settings unplugged;
     unplugged.unplugged = true;
-    kv3sim::reset(unplugged);
+    fixture::reset(unplugged);
     FakeMessageBoxes boxes;
     Form1 form(boxes);
     kv3sim::clearTrace();

@@ -83,7 +83,7 @@ void TestStartup::endStates()
     QFETCH(QString, firmware);
     QFETCH(QStringList, calls);
 
-    kv3sim::reset(settings);
+    fixture::reset(settings);
     FakeMessageBoxes boxes;
     Form1 form(boxes);
 
@@ -118,7 +118,7 @@ void TestStartup::statusBoxIsInitialisedBeforeConnecting()
 {
     // An error number left over from before start-up is reported under "Ok"
     // before the connection is tried.
-    kv3sim::reset();
+    fixture::reset();
     SonarParms ignored{};
     QCOMPARE(GetSonarParms(&ignored), int16_t{0}); // not connected yet
     kv3sim::clearTrace();
@@ -133,7 +133,7 @@ void TestStartup::statusBoxIsInitialisedBeforeConnecting()
 
 void TestStartup::errorReportShowsNameAndNumber()
 {
-    kv3sim::reset(failing("ReadCfg", 7));
+    fixture::reset(failing("ReadCfg", 7));
     FakeMessageBoxes boxes;
     Form1 form(boxes);
     boxes.clear();
@@ -157,7 +157,7 @@ void TestStartup::errorReportShowsNameAndNumber()
 
 void TestStartup::silentRangeFailure()
 {
-    kv3sim::reset(failing("ReadCfg", 7));
+    fixture::reset(failing("ReadCfg", 7));
     FakeMessageBoxes boxes;
     Form1 form(boxes);
     boxes.clear();

@@ -1,0 +1,300 @@
+// The state file as one sensor on one USB port: one program at a time, only
+// a regular file read, links kept, permission bits kept, no temporary files
+// left behind by killed commits. The other program is sensorprocess.
+#include "kv3rapi.h"
+#include "kv3sim.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <cstring>
+#include <random>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+const int16_t kOk = 1;
+const int16_t kFailed = 0;
+
+QByteArray bytesOf(const kv3sim::Configuration &config)
+{
+    const auto bytes = kv3sim::encode(config);
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size()));
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+kv3sim::Settings stateIn(const QString &path)
+{
+    kv3sim::Settings settings;
+    settings.statePath = path.toStdString();
+    return settings;
+}
+
+// Everything in a folder, hidden files included.
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+int16_t commitPressRate(int16_t rate)
+{
+    IdleParms idle{};
+    if (GetIdleParms(&idle) != kOk)
+        return kFailed;
+    idle.PressRate = rate;
+    if (SetIdleParms(&idle) != kOk)
+        return kFailed;
+    return WriteCfg();
+}
+
+// The other program, on the state file at `statePath`; in memory only when
+// it is empty (without a state directory, so that no real one is touched).
+class OtherProgram {
+public:
+    explicit OtherProgram(const QString &statePath)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (statePath.isEmpty()) {
+            for (const char *variable : {"KV3RAPI_SIM_STATE", "XDG_STATE_HOME", "HOME"})
+                env.remove(variable);
+        } else {
+            env.insert("KV3RAPI_SIM_STATE", statePath);
+        }
+        process_.setProcessEnvironment(env);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(QStringLiteral(SENSOR_PROCESS), {});
+    }
+    ~OtherProgram() { kill(); }
+
+    // Sends a command and returns the answer line.
+    QString ask(const QString &command)
+    {
+        process_.write((command + '\n').toUtf8());
+        return answer();
+    }
+
+    QString answer()
+    {
+        while (!process_.canReadLine())
+            if (!process_.waitForReadyRead(10'000))
+                return QStringLiteral("<no answer>");
+        return QString::fromUtf8(process_.readLine()).trimmed();
+    }
+
+    void kill()
+    {
+        if (process_.state() == QProcess::NotRunning)
+            return;
+        ::kill(pid_t(process_.processId()), SIGKILL);
+        process_.waitForFinished(10'000);
+    }
+
+    QProcess &process() { return process_; }
+
+private:
+    QProcess process_;
+};
+
+} // namespace
+
+class TestStateFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { kv3sim::reset(); }
+    void cleanup() { kv3sim::reset(); }
+
+    // The second program fails at once with 7 while the first holds the
+    // sensor; it gets it after the first disconnects, and after the first
+    // is killed while holding it.
+    void oneProgramAtATime()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("sensor.bin");
+        kv3sim::reset(stateIn(path));
+        int32_t version = 0;
+        QCOMPARE(USBConnect(&version), kOk);
+        QVERIFY(QFile::exists(path + ".lock"));
+
+        OtherProgram other(path);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(other.ask("connect"), QStringLiteral("0 7"));
+        QVERIFY(clock.elapsed() < 5000); // refused, not waiting
+        QCOMPARE(other.ask("commit 40"), QStringLiteral("0 1"));
+
+        QCOMPARE(USBDisconnect(), kOk);
+        QCOMPARE(other.ask("connect"), QStringLiteral("1 0"));
+        QCOMPARE(other.ask("commit 40"), QStringLiteral("1 0"));
+        QCOMPARE(USBConnect(&version), kFailed);
+        QCOMPARE(GetLastLibErr(), KV3_ERR_IN_USE);
+        QVERIFY(!kv3sim::connected());
+
+        other.kill();
+        QCOMPARE(USBConnect(&version), kOk);
+        QCOMPARE(kv3sim::working().idle.PressRate, int16_t(40));
+    }
+
+    // Without a state file every process has a sensor of its own.
+    void memoryOnlySensorsAreSeparate()
+    {
+        int32_t version = 0;
+        QCOMPARE(USBConnect(&version), kOk);
+        OtherProgram other(QString{});
+        QCOMPARE(other.ask("connect"), QStringLiteral("1 0"));
+    }
+
+    void notARegularFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"FIFO", "socket", "device", "directory"})
+            QTest::newRow(kind) << kind;
+    }
+
+    // Refused at once with 5, never blocking, and left as it is. The other
+    // program starts as the utility would: connect, then read.
+    void notARegularFile()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("sensor.bin");
+        const QByteArray native = QFile::encodeName(path);
+        int socketFd = -1;
+        if (kind == "FIFO") {
+            QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+        } else if (kind == "socket") {
+            socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            QVERIFY(std::size_t(native.size()) < sizeof address.sun_path);
+            std::memcpy(address.sun_path, native.constData(), std::size_t(native.size()));
+            QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        } else if (kind == "device") {
+            QVERIFY(QFile::link("/dev/null", path));
+        } else {
+            QVERIFY(QDir(dir.path()).mkdir("sensor.bin"));
+        }
+        struct stat before {};
+        QCOMPARE(::stat(native.constData(), &before), 0);
+
+        OtherProgram other(path);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(other.ask("connect"), QStringLiteral("1 0"));
+        QCOMPARE(other.ask("read"), QStringLiteral("0 5"));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(other.ask("commit 9"), QStringLiteral("0 5"));
+
+        struct stat after {};
+        QCOMPARE(::stat(native.constData(), &after), 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
+        if (socketFd >= 0)
+            ::close(socketFd);
+    }
+
+    void commitKeepsTheFile_data()
+    {
+        QTest::addColumn<QString>("link");   // where the state file's path points; empty: nowhere
+        QTest::addColumn<bool>("existing");  // the file pointed at exists before the commit
+        QTest::addColumn<int>("mode");
+
+        QTest::newRow("plain file 0600") << QString() << true << 0600;
+        QTest::newRow("plain file 0644") << QString() << true << 0644;
+        QTest::newRow("relative link") << "../real/sensor.bin" << true << 0640;
+        QTest::newRow("absolute link, no file yet") << "<absolute>" << false << 0;
+        QTest::newRow("link to a link") << "second-link" << true << 0604;
+    }
+
+    // A linked state file stays a link and the file it points at takes the
+    // commit; an existing file keeps its permission bits. No temporary
+    // file is left in either folder.
+    void commitKeepsTheFile()
+    {
+        QFETCH(QString, link);
+        QFETCH(bool, existing);
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("real") && QDir(dir.path()).mkpath("used"));
+        const QString target = dir.filePath("real/sensor.bin");
+        const QString path = link.isEmpty() ? target : dir.filePath("used/sensor.bin");
+        if (link == "<absolute>")
+            link = target;
+        if (link == "second-link") {
+            QVERIFY(QFile::link(target, dir.filePath("used/second-link")));
+        }
+        if (!link.isEmpty())
+            QCOMPARE(::symlink(QFile::encodeName(link).constData(), QFile::encodeName(path).constData()), 0);
+        if (existing) {
+            writeFile(target, bytesOf(kv3sim::factoryDefaults()));
+            QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(mode)), 0);
+        }
+
+        kv3sim::reset(stateIn(path));
+        int32_t version = 0;
+        QCOMPARE(USBConnect(&version), kOk);
+        QCOMPARE(commitPressRate(77), kOk);
+
+        kv3sim::Configuration expected = kv3sim::factoryDefaults();
+        expected.idle.PressRate = 77;
+        QCOMPARE(fileBytes(target), bytesOf(expected));
+        QCOMPARE(QFileInfo(path).isSymLink(), !link.isEmpty());
+        QCOMPARE(QFileInfo(path).canonicalFilePath(), QFileInfo(target).canonicalFilePath());
+        if (existing) {
+            struct stat info {};
+            QCOMPARE(::stat(QFile::encodeName(target).constData(), &info), 0);
+            QCOMPARE(int(info.st_mode & 07777), mode);
+        }
+        const QStringList left = entries(dir.filePath("real")) + entries(dir.filePath("used"));
+        QCOMPARE(left.filter(".tmp"), QStringList{});
+    }
+
+    // Commits killed at any moment leave at most one temporary file beside
+    // the state file, which holds a whole configuration throughout; the
+    // next commit takes the temporary file away.
+    void killedCommitsLeaveOneTemporaryFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("sensor.bin");
+        std::mt19937 random(7);
+        std::uniform_int_distribution<int> delayMs(0, 15);
+        for (int kill = 0; kill < 25; ++kill) {
+            OtherProgram other(path);
+            QCOMPARE(other.ask("connect"), QStringLiteral("1 0"));
+            other.process().write("commit-forever\n");
+            QCOMPARE(other.answer(), QStringLiteral("committing"));
+            QThread::msleep(static_cast<unsigned long>(delayMs(random)));
+            other.kill();
+            QVERIFY(fileBytes(path) == "<missing>" || fileBytes(path).size() == 96);
+        }
+        QStringList left = entries(dir.path());
+        QVERIFY2(left.size() <= 3, qPrintable(left.join(", ")));
+        QCOMPARE(left.filter(QRegularExpression("^sensor\\.bin(\\.lock)?$")).size(), 2);
+
+        kv3sim::reset(stateIn(path));
+        int32_t version = 0;
+        QCOMPARE(USBConnect(&version), kOk);
+        QCOMPARE(commitPressRate(12), kOk);
+        QCOMPARE(entries(dir.path()), (QStringList{"sensor.bin", "sensor.bin.lock"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStateFile)
+#include "tst_statefile.moc"
