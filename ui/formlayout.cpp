@@ -320,9 +320,12 @@ QString keyListName(int slot)
 
 // `base` in the named family where that family is installed; otherwise in
 // base's own family, which saves searching for a substitute at start-up.
+// (The installed families are listed once: asking for one family by name
+// resolves aliases, which costs as much as the substitution.)
 QFont fontInFamily(QFont base, const QString &family)
 {
-    if (QFontDatabase::hasFamily(family))
+    static const QStringList installed = QFontDatabase::families();
+    if (installed.contains(family, Qt::CaseInsensitive))
         base.setFamilies({family});
     return base;
 }
@@ -350,11 +353,15 @@ public:
     QWidget *container() const { return container_; }
     int dpi() const { return dpi_; }
 
-    // Places `widget` on the container, or inside `frame` at twips relative
-    // to the frame.
+    // The parent of a control placed on the container, or inside `frame`.
+    // Controls are created with their parent: given one later, each would
+    // take on the window's font anew.
+    QWidget *parentFor(QWidget *frame) const { return frame ? frame : container_; }
+
+    // Places `widget`, a child of parentFor(frame), at twips relative to the
+    // container or the frame.
     void place(QWidget *widget, const Twips &at, QWidget *frame = nullptr) const
     {
-        widget->setParent(frame ? frame : container_);
         widget->setGeometry(frame ? toPixels(at, dpi_) : toPixels(at, dpi_).translated(-origin_));
         if (!widget->objectName().isEmpty())
             index_->insert(widget->objectName(), widget);
@@ -370,12 +377,12 @@ private:
     QPoint origin_;
 };
 
-QWidget *createControl(const ControlSpec &entry)
+QWidget *createControl(const ControlSpec &entry, QWidget *parent)
 {
     const QString caption = entry.caption ? QString::fromUtf8(entry.caption) : QString();
     switch (entry.kind) {
     case Kind::Label: {
-        auto *label = new QLabel(caption);
+        auto *label = new QLabel(caption, parent);
         Qt::Alignment align = Qt::AlignVCenter;
         align |= (entry.flags & AlignRight) ? Qt::AlignRight : Qt::AlignLeft;
         if (entry.flags & Heading)
@@ -387,26 +394,26 @@ QWidget *createControl(const ControlSpec &entry)
         return label;
     }
     case Kind::Text:
-        return new QLineEdit((entry.flags & CodeText) ? QStringLiteral("Text4") : QString());
+        return new QLineEdit((entry.flags & CodeText) ? QStringLiteral("Text4") : QString(), parent);
     case Kind::Check:
-        return new QCheckBox(caption);
+        return new QCheckBox(caption, parent);
     case Kind::Option:
-        return new QRadioButton(caption);
+        return new QRadioButton(caption, parent);
     case Kind::Button: {
-        auto *button = new QPushButton(caption);
+        auto *button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
         return button;
     }
     case Kind::Frame:
-        return new QGroupBox(caption);
+        return new QGroupBox(caption, parent);
     case Kind::Shape: {
-        auto *shape = new QFrame;
+        auto *shape = new QFrame(parent);
         shape->setFrameStyle(QFrame::Box | QFrame::Plain);
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
         return shape;
     }
     case Kind::Picture:
-        return new Picture;
+        return new Picture(parent);
     }
     return nullptr;
 }
@@ -445,12 +452,12 @@ void buildControls(const Placer &placer, const std::vector<ControlSpec> &table,
                    const ControlIndex &index)
 {
     for (const ControlSpec &entry : table) {
-        QWidget *widget = createControl(entry);
+        QWidget *frame = entry.parent ? index.value(QLatin1String(entry.parent)) : nullptr;
+        QWidget *widget = createControl(entry, placer.parentFor(frame));
         applyCommon(widget, entry);
         if (entry.flags & Heading)
             widget->setFont(headingFont(placer.container()->font()));
-        placer.place(widget, entry.at,
-                     entry.parent ? index.value(QLatin1String(entry.parent)) : nullptr);
+        placer.place(widget, entry.at, frame);
     }
     captionControls(index, table);
 }
@@ -460,7 +467,7 @@ void buildControls(const Placer &placer, const std::vector<ControlSpec> &table,
 void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
 {
     const QString slotName = QString::fromLatin1(entry.name);
-    auto *frame = new QGroupBox(QString::fromLatin1(entry.caption));
+    auto *frame = new QGroupBox(QString::fromLatin1(entry.caption), placer.parentFor(nullptr));
     frame->setObjectName(QLatin1String(entry.frame));
     frame->setAccessibleName(slotName);
     if (entry.toolTip) {
@@ -476,7 +483,7 @@ void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
         placer.place(widget, at, frame);
     };
     auto columnLabel = [&](const char *array, const char *caption, const Twips &at) {
-        auto *label = new QLabel(QString::fromLatin1(caption));
+        auto *label = new QLabel(QString::fromLatin1(caption), frame);
         label->setAlignment(Qt::AlignCenter);
         add(label, elementName(array, slot), QString(), at);
     };
@@ -485,22 +492,22 @@ void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
     columnLabel("Label12", "Right", {960, 240, 615, kLineHeight});
     for (const ModifierRow &row : kModifierRows) {
         const QString modifier = QString::fromLatin1(row.modifier);
-        add(new QCheckBox(QString::fromLatin1(row.caption)), modifierBoxName(row.leftBit, slot),
+        add(new QCheckBox(QString::fromLatin1(row.caption), frame), modifierBoxName(row.leftBit, slot),
             slotName + QStringLiteral(" left ") + modifier, {kLeftColumn, row.top, 660, kLineHeight});
-        add(new QCheckBox, modifierBoxName(row.rightBit, slot),
+        add(new QCheckBox(frame), modifierBoxName(row.rightBit, slot),
             slotName + QStringLiteral(" right ") + modifier, {kRightColumn, row.top, 255, kLineHeight});
     }
 
     // On some platforms a list is announced by its displayed value; the
     // label related to it, kept out of view, carries its name.
     const QString listName = slotName + QStringLiteral(" key");
-    auto *list = new KeyList;
+    auto *list = new KeyList(frame);
     add(list, keyListName(slot), listName, {120, 2160, 1095, 315});
     auto *listLabel = new QLabel(listName, frame);
     listLabel->setBuddy(list);
     listLabel->hide();
 
-    auto *code = new QLineEdit(QStringLiteral("Text4"));
+    auto *code = new QLineEdit(QStringLiteral("Text4"), frame);
     const Twips codeAt{1320, 2160, 375, kTextHeight};
     if (entry.codeText) {
         add(code, QLatin1String(entry.codeText), slotName + QStringLiteral(" code"), codeAt);

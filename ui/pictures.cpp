@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -94,12 +95,35 @@ QPixmap productPicture(QSize size, const QPalette &palette)
     return pixmap;
 }
 
+namespace {
+
+// Draws the sensor at the size the window system asks for, when it asks:
+// nothing is drawn for a window that is never shown.
+class SensorIconEngine : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->drawPixmap(rect, sensorPicture(rect.size(), QPalette()));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return sensorPicture(size, QPalette());
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+    }
+
+    QIconEngine *clone() const override { return new SensorIconEngine; }
+};
+
+} // namespace
+
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (int side : {16, 32, 48})
-        icon.addPixmap(sensorPicture(QSize(side, side), QPalette()));
-    return icon;
+    return QIcon(new SensorIconEngine);
 }
 
 void Picture::setDrawing(Drawing drawing, QSize size)
