@@ -183,7 +183,9 @@ const std::vector<ControlSpec> &aboutPage()
         {Kind::Label, "lblTitle", nullptr, {2280, 780, 4095, 240}},
         {Kind::Label, "lblVersion", nullptr, {2280, 1140, 4095, 225}},
         {Kind::Label, "Label6", kAboutText, {1440, 1620, 4815, 810}, nullptr, Wrap},
-        {Kind::Label, "Label14", "Firmware", {1320, 2460, 735, 255}, nullptr, AlignRight, nullptr,
+        // Right-aligned: widened to the left, so that the caption's first
+        // stroke is not clipped while its right edge stays in place.
+        {Kind::Label, "Label14", "Firmware", {1200, 2460, 855, 255}, nullptr, AlignRight, nullptr,
          "Text1"},
         {Kind::Text, "Text1", nullptr, {2280, 2460, 1260, kTextHeight}, nullptr, Disabled, nullptr,
          nullptr, "Firmware version"},
