@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core)
+# The accessibility test: a D-Bus session, the AT-SPI registry and its Python client.
+packages+=(dbus at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -53,11 +53,37 @@ QAccessibleInterface *outOfSightFactory(const QString &, QObject *object)
     return widget && isOutOfSight(widget) ? new OutOfSightAccessible(widget) : nullptr;
 }
 
+// Qt caches a control's interface as soon as the control reports a change
+// (a name set, for example), active assistive technology or not; one made
+// before the control was marked is dropped, so that the next query makes
+// the out-of-sight one.
+void forgetInterface(QWidget *widget)
+{
+    QAccessibleInterface *cached = QAccessible::queryAccessibleInterface(widget);
+    if (cached && !dynamic_cast<OutOfSightAccessible *>(cached))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cached));
+}
+
+void installFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(outOfSightFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
 } // namespace
 
+// The factory is in place before the controls inside the marked one are
+// created, so they get the out-of-sight interface from the start.
 void markOutOfSight(QWidget *control)
 {
+    installFactory();
     control->setProperty(kOutOfSight, true);
+    forgetInterface(control);
+    for (QWidget *inside : control->findChildren<QWidget *>())
+        forgetInterface(inside);
 }
 
 bool isOutOfSight(const QObject *object)
@@ -71,12 +97,6 @@ bool isOutOfSight(const QObject *object)
 
 void keepOutOfReach(QWidget *window)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(outOfSightFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
-
     // Tab would otherwise let the user change what the window never shows.
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (w->property(kOutOfSight).toBool()) {

@@ -9,14 +9,16 @@ class QWidget;
 
 namespace ui {
 
-// Marks a control, with everything it holds, as lying out of sight.
+// Marks a control, with everything it holds (now or later), as lying out of
+// sight.
 void markOutOfSight(QWidget *control);
 
 // True for a marked control and for everything inside one.
 bool isOutOfSight(const QObject *object);
 
 // Once the window is built: the marked controls and everything inside them
-// take no focus, and assistive technology sees them as invisible.
+// take no focus. (Assistive technology sees them as invisible from the
+// moment they are marked.)
 void keepOutOfReach(QWidget *window);
 
 } // namespace ui
