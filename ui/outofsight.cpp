@@ -7,13 +7,21 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSet>
 #include <QWidget>
 
 namespace ui {
 
 namespace {
 
-const char *const kOutOfSight = "ostravalOutOfSight";
+// The marked controls. (A set rather than a dynamic property: the check runs
+// for every control Qt makes an accessibility interface for, and a property
+// lookup searches the meta-objects by name first.)
+QSet<const QObject *> &markedControls()
+{
+    static QSet<const QObject *> marked;
+    return marked;
+}
 
 QAccessible::Role roleOf(const QWidget *widget)
 {
@@ -80,7 +88,9 @@ void installFactory()
 void markOutOfSight(QWidget *control)
 {
     installFactory();
-    control->setProperty(kOutOfSight, true);
+    markedControls().insert(control);
+    QObject::connect(control, &QObject::destroyed,
+                     [control] { markedControls().remove(control); });
     forgetInterface(control);
     for (QWidget *inside : control->findChildren<QWidget *>())
         forgetInterface(inside);
@@ -89,7 +99,7 @@ void markOutOfSight(QWidget *control)
 bool isOutOfSight(const QObject *object)
 {
     for (const QObject *o = object; o; o = o->parent()) {
-        if (o->property(kOutOfSight).toBool())
+        if (markedControls().contains(o))
             return true;
     }
     return false;
@@ -98,12 +108,13 @@ bool isOutOfSight(const QObject *object)
 void keepOutOfReach(QWidget *window)
 {
     // Tab would otherwise let the user change what the window never shows.
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (w->property(kOutOfSight).toBool()) {
-            w->setFocusPolicy(Qt::NoFocus);
-            for (QWidget *inside : w->findChildren<QWidget *>())
-                inside->setFocusPolicy(Qt::NoFocus);
-        }
+    for (const QObject *marked : markedControls()) {
+        auto *w = const_cast<QWidget *>(qobject_cast<const QWidget *>(marked));
+        if (!w || w->window() != window)
+            continue;
+        w->setFocusPolicy(Qt::NoFocus);
+        for (QWidget *inside : w->findChildren<QWidget *>())
+            inside->setFocusPolicy(Qt::NoFocus);
     }
 }
 
