@@ -19,7 +19,7 @@ bool writePng(const QString &dir, const QString &id, int side)
 {
     const QString folder = QStringLiteral("%1/%2x%2/apps").arg(dir).arg(side);
     return QDir().mkpath(folder)
-           && ui::sensorPicture(QSize(side, side)).save(folder + '/' + id + ".png", "PNG");
+           && ui::sensorPicture(QSize(side, side), QPalette()).save(folder + '/' + id + ".png", "PNG");
 }
 
 // The SVG is the picture of the largest PNG, as vectors.

@@ -12,6 +12,8 @@ packages+=(qt6-svg-dev desktop-file-utils appstream groff-base pkgconf binutils 
 packages+=(ansible-core)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)
+# The accessibility test: a D-Bus session, the AT-SPI registry and its Python client.
+packages+=(dbus at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi)
 
 missing=()
 for p in "${packages[@]}"; do

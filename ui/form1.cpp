@@ -10,11 +10,11 @@ Form1::Form1(ui::MessageBoxes &boxes, QWidget *parent) : QWidget(parent), boxes_
     QFont dialogFont = font();
     dialogFont.setPointSizeF(8);
     setFont(dialogFont);
-    setFixedSize(ui::toPixels({0, 0, 10800, 5835}).size());
 
-    ui::buildWindow(this);
-    c_ = ui::findFormControls(this);
-    w_ = ui::findWindowControls(this);
+    // The layout follows the screen's logical resolution, as the fonts do.
+    const ui::ControlIndex controls = ui::buildWindow(this, logicalDpiY());
+    c_ = ui::findFormControls(controls);
+    w_ = ui::findWindowControls(controls);
     bindHandlers();
 
     Form_Load();

@@ -1,9 +1,11 @@
 #include "formlayout.h"
 
 #include "keylist.h"
+#include "outofsight.h"
 #include "pictures.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,11 +21,11 @@
 
 namespace ui {
 
-QRect toPixels(const Twips &t)
+QRect toPixels(const Twips &t, int dpi)
 {
-    constexpr double kTwipsPerPixel = 15.0;
-    return QRect(qRound(t.left / kTwipsPerPixel), qRound(t.top / kTwipsPerPixel),
-                 qRound(t.width / kTwipsPerPixel), qRound(t.height / kTwipsPerPixel));
+    const double pixelsPerTwip = double(dpi) / kTwipsPerInch;
+    return QRect(qRound(t.left * pixelsPerTwip), qRound(t.top * pixelsPerTwip),
+                 qRound(t.width * pixelsPerTwip), qRound(t.height * pixelsPerTwip));
 }
 
 namespace {
@@ -41,7 +43,10 @@ enum Flag : unsigned {
 };
 
 // One control of a layout table. `parent` names a frame created earlier in
-// the same table; null places the control on the table's container.
+// the same table; null places the control on the table's container. A label's
+// `buddy` names the control it captions in the same table; that control is
+// named by the caption unless it has an `accessibleName` of its own (where
+// the caption alone does not say what the control is).
 struct ControlSpec {
     Kind kind;
     const char *name;
@@ -50,6 +55,8 @@ struct ControlSpec {
     const char *toolTip = nullptr;
     unsigned flags = Plain;
     const char *parent = nullptr;
+    const char *buddy = nullptr;
+    const char *accessibleName = nullptr;
 };
 
 constexpr int kTextHeight = 285;
@@ -69,12 +76,12 @@ const std::vector<ControlSpec> &initialSetupPage()
         {Kind::Shape, "Shape2", nullptr, {240, 420, 4452, 1212}},
         {Kind::Label, "Label13", "Proximity Range", {240, 480, 4452, 240}, nullptr, Heading},
         {Kind::Label, "Label2", "Detection range (24-42 inches)", {1200, 840, 2700, kLineHeight},
-         nullptr, AlignRight},
+         nullptr, AlignRight, nullptr, "MaxDist"},
         {Kind::Text, "MaxDist", nullptr, {3960, 780, 375, kTextHeight},
          "This is the distance that defines where the in-range and out-of-range detection occurs."},
         {Kind::Button, "Command5", "Read Now", {480, 1260, 1095, 255}},
         {Kind::Label, "Label19", "Last range detected", {1680, 1260, 2220, kLineHeight}, nullptr,
-         AlignRight},
+         AlignRight, nullptr, "wCurrRange"},
         {Kind::Text, "wCurrRange", nullptr, {3960, 1260, 375, kTextHeight},
          "Not being dynamically read."},
 
@@ -100,19 +107,19 @@ const std::vector<ControlSpec> &initialSetupPage()
         {Kind::Label, "Label5", "Timing Delays (0-255 seconds)", {240, 1800, 4452, 240}, nullptr,
          Heading},
         {Kind::Label, "Label3", "Walk-Up Delay before sending keystrokes",
-         {255, 2160, 3645, kLineHeight}, kDelayLabelTip, AlignRight},
+         {255, 2160, 3645, kLineHeight}, kDelayLabelTip, AlignRight, nullptr, "IRDBTm"},
         {Kind::Text, "IRDBTm", nullptr, {3960, 2160, 375, kTextHeight},
          "This delay (0-255) is between when the user is detected as being in-range, and when the "
          "keystrokes are actually sent."},
         {Kind::Label, "Label4", "Walk-Away Delay before sending keystrokes",
-         {255, 2640, 3645, kLineHeight}, kDelayLabelTip, AlignRight},
+         {255, 2640, 3645, kLineHeight}, kDelayLabelTip, AlignRight, nullptr, "ORDBTm"},
         {Kind::Text, "ORDBTm", nullptr, {3960, 2640, 375, kTextHeight},
          "This delay (0-255) is between when the user is detected as being out-of-range, and when "
          "the keystrokes are actually sent."},
         {Kind::Button, "Command6", "Advanced", {480, 3120, 1095, 255}},
         {Kind::Label, "Label18", "Power-up Delay ", {2280, 3120, 1620, kLineHeight},
          "Leave set to '0' unless you have a PC power-up problem with the USB device.",
-         Hidden | AlignRight},
+         Hidden | AlignRight, nullptr, "StartDly"},
         {Kind::Text, "StartDly", nullptr, {3960, 3060, 375, kTextHeight},
          "Some computers may need to have the device in an off state while booting up.", Hidden},
 
@@ -131,10 +138,13 @@ const std::vector<ControlSpec> &walkAwayPage()
 {
     static const std::vector<ControlSpec> table = {
         {Kind::Label, "Label8", "KeyCount", {3000, 3660, 1260, kLineHeight}, nullptr,
-         Hidden | AlignRight},
-        {Kind::Text, "KeyCount", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden},
-        {Kind::Label, "Label9", "Key delay", {5040, 3660, 1260, kLineHeight}, nullptr, AlignRight},
-        {Kind::Text, "InterKeyDelay", nullptr, {6360, 3660, 615, kTextHeight}},
+         Hidden | AlignRight, nullptr, "KeyCount"},
+        {Kind::Text, "KeyCount", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden, nullptr,
+         nullptr, "Walk-away key count"},
+        {Kind::Label, "Label9", "Key delay", {5040, 3660, 1260, kLineHeight}, nullptr, AlignRight,
+         nullptr, "InterKeyDelay"},
+        {Kind::Text, "InterKeyDelay", nullptr, {6360, 3660, 615, kTextHeight}, nullptr, Plain,
+         nullptr, nullptr, "Walk-away key delay"},
         {Kind::Text, "Key1Mods", nullptr, {1440, 3300, 375, kTextHeight}, nullptr, Hidden},
         {Kind::Text, "Key2Mods", nullptr, {2880, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
         {Kind::Text, "Key3Mods", nullptr, {4440, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
@@ -149,10 +159,13 @@ const std::vector<ControlSpec> &walkUpPage()
 {
     static const std::vector<ControlSpec> table = {
         {Kind::Label, "Label20", "KeyCount", {3240, 3660, 1020, kLineHeight}, nullptr,
-         Hidden | AlignRight},
-        {Kind::Text, "KeyCountUp", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden},
-        {Kind::Label, "Label21", "Key delay", {5160, 3660, 900, kLineHeight}, nullptr, AlignRight},
-        {Kind::Text, "InterKeyDelayUp", nullptr, {6120, 3660, 495, kTextHeight}},
+         Hidden | AlignRight, nullptr, "KeyCountUp"},
+        {Kind::Text, "KeyCountUp", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden, nullptr,
+         nullptr, "Walk-up key count"},
+        {Kind::Label, "Label21", "Key delay", {5160, 3660, 900, kLineHeight}, nullptr, AlignRight,
+         nullptr, "InterKeyDelayUp"},
+        {Kind::Text, "InterKeyDelayUp", nullptr, {6120, 3660, 495, kTextHeight}, nullptr, Plain,
+         nullptr, nullptr, "Walk-up key delay"},
     };
     return table;
 }
@@ -170,8 +183,12 @@ const std::vector<ControlSpec> &aboutPage()
         {Kind::Label, "lblTitle", nullptr, {2280, 780, 4095, 240}},
         {Kind::Label, "lblVersion", nullptr, {2280, 1140, 4095, 225}},
         {Kind::Label, "Label6", kAboutText, {1440, 1620, 4815, 810}, nullptr, Wrap},
-        {Kind::Label, "Label14", "Firmware", {1320, 2460, 735, 255}, nullptr, AlignRight},
-        {Kind::Text, "Text1", nullptr, {2280, 2460, 1260, kTextHeight}, nullptr, Disabled},
+        // Right-aligned: widened to the left, so that the caption's first
+        // stroke is not clipped while its right edge stays in place.
+        {Kind::Label, "Label14", "Firmware", {1200, 2460, 855, 255}, nullptr, AlignRight, nullptr,
+         "Text1"},
+        {Kind::Text, "Text1", nullptr, {2280, 2460, 1260, kTextHeight}, nullptr, Disabled, nullptr,
+         nullptr, "Firmware version"},
         {Kind::Picture, "Image1", nullptr, {6120, 3060, 3480, 810}},
         {Kind::Label, "Label16",
          "The purpose of the Idle Keystroke is to prevent a screensaver from launching while a "
@@ -182,7 +199,7 @@ const std::vector<ControlSpec> &aboutPage()
         {Kind::Label, "Label15", "If the rate is set to zero, this feature is disabled.",
          {360, 5340, 5175, kLineHeight}},
         {Kind::Label, "Label17", "Keep Alive Rate (0-255)", {360, 5700, 1740, kLineHeight}, nullptr,
-         AlignRight},
+         AlignRight, nullptr, "PressRate"},
         {Kind::Text, "PressRate", nullptr, {2160, 5700, 495, kTextHeight}},
     };
     return table;
@@ -195,7 +212,8 @@ const std::vector<ControlSpec> &windowControls()
         {Kind::Label, "Label7", "Ostraval\u00AE Configuration Utility", {1680, 120, 7095, 495}},
         {Kind::Check, "CheckCnct", "Connect USB Device", {120, 5160, 2100, kLineHeight}, nullptr,
          Disabled},
-        {Kind::Label, "Label10", "Status", {2220, 5160, 600, kLineHeight}, nullptr, AlignRight},
+        {Kind::Label, "Label10", "Status", {2220, 5160, 600, kLineHeight}, nullptr, AlignRight,
+         nullptr, "LastErr"},
         {Kind::Text, "LastErr", nullptr, {2880, 5160, 1935, kTextHeight}},
         {Kind::Check, "ConfigChanged", "Config Changed", {4920, 5160, 1650, kLineHeight}, nullptr,
          Disabled},
@@ -212,10 +230,13 @@ const std::vector<ControlSpec> &windowControls()
 
 enum class Container { InitialSetup, WalkAway, WalkUp, About, Window };
 
-// The twelve keystroke slots, by slot index.
+// The twelve keystroke slots, by slot index. `name` is what the slot is
+// called where the frame's caption alone would not tell: the name of every
+// control in the frame starts with it.
 struct SlotSpec {
     const char *frame;
     const char *caption;
+    const char *name;
     Container where;
     Twips at;
     const char *codeText; // null: the slot's code text stands elsewhere
@@ -230,51 +251,59 @@ constexpr int kFrameHeight = 2655;
 const std::array<SlotSpec, config::kSlotCount> &slotTable()
 {
     static const std::array<SlotSpec, config::kSlotCount> table = {{
-        {"Frame2", "Keystroke 1", Container::WalkAway, {360, kFrameTop, kFrameWidth, kFrameHeight},
-         "Key1Code", Disabled, "When the user steps away there may be several keystroke"},
-        {"Frame3", "Keystroke 2", Container::WalkAway, {2280, kFrameTop, kFrameWidth, kFrameHeight},
-         "Key2Code"},
-        {"Frame4", "Keystroke 3", Container::WalkAway, {4200, kFrameTop, kFrameWidth, kFrameHeight},
-         "Key3Code"},
-        {"Frame5", "Keystroke 4", Container::WalkAway, {6120, kFrameTop, 1935, kFrameHeight},
-         "Key4Code"},
-        {"Frame6(0)", "Keystroke 5", Container::WalkAway, {8160, kFrameTop, kFrameWidth, kFrameHeight},
-         "Key5Code"},
-        {"Frame7", "Idle Keystroke", Container::About, {5760, 4980, 2055, 1095}, nullptr},
-        {"Frame6(1)", "Keystroke 1", Container::WalkUp, {360, kFrameTop, kFrameWidth, kFrameHeight},
-         "Text4(0)"},
-        {"Frame6(2)", "Keystroke 2", Container::WalkUp, {2280, kFrameTop, kFrameWidth, kFrameHeight},
-         "Text4(1)", Disabled},
-        {"Frame6(3)", "Keystroke 3", Container::WalkUp, {4200, kFrameTop, kFrameWidth, kFrameHeight},
-         "Text4(2)", Disabled},
-        {"Frame6(4)", "Keystroke 4", Container::WalkUp, {6120, kFrameTop, kFrameWidth, kFrameHeight},
-         "Text4(3)", Disabled},
-        {"Frame6(5)", "Keystroke 5", Container::WalkUp, {8160, kFrameTop, kFrameWidth, kFrameHeight},
-         "Text4(4)", Disabled},
-        {"Frame6(6)", "Keystroke 6", Container::Window, {3840, 6840, kFrameWidth, kFrameHeight},
-         "Text4(5)", Disabled},
+        {"Frame2", "Keystroke 1", "Walk-away keystroke 1", Container::WalkAway,
+         {360, kFrameTop, kFrameWidth, kFrameHeight}, "Key1Code", Disabled,
+         "When the user steps away there may be several keystroke"},
+        {"Frame3", "Keystroke 2", "Walk-away keystroke 2", Container::WalkAway,
+         {2280, kFrameTop, kFrameWidth, kFrameHeight}, "Key2Code"},
+        {"Frame4", "Keystroke 3", "Walk-away keystroke 3", Container::WalkAway,
+         {4200, kFrameTop, kFrameWidth, kFrameHeight}, "Key3Code"},
+        {"Frame5", "Keystroke 4", "Walk-away keystroke 4", Container::WalkAway,
+         {6120, kFrameTop, 1935, kFrameHeight}, "Key4Code"},
+        {"Frame6(0)", "Keystroke 5", "Walk-away keystroke 5", Container::WalkAway,
+         {8160, kFrameTop, kFrameWidth, kFrameHeight}, "Key5Code"},
+        {"Frame7", "Idle Keystroke", "Idle keystroke", Container::About, {5760, 4980, 2055, 1095},
+         nullptr},
+        {"Frame6(1)", "Keystroke 1", "Walk-up keystroke 1", Container::WalkUp,
+         {360, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(0)"},
+        {"Frame6(2)", "Keystroke 2", "Walk-up keystroke 2", Container::WalkUp,
+         {2280, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(1)", Disabled},
+        {"Frame6(3)", "Keystroke 3", "Walk-up keystroke 3", Container::WalkUp,
+         {4200, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(2)", Disabled},
+        {"Frame6(4)", "Keystroke 4", "Walk-up keystroke 4", Container::WalkUp,
+         {6120, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(3)", Disabled},
+        {"Frame6(5)", "Keystroke 5", "Walk-up keystroke 5", Container::WalkUp,
+         {8160, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(4)", Disabled},
+        {"Frame6(6)", "Keystroke 6", "Keystroke 6", Container::Window,
+         {3840, 6840, kFrameWidth, kFrameHeight}, "Text4(5)", Disabled},
     }};
     return table;
 }
 
 // One row of a keystroke frame's modifier grid: the left box (with the row's
-// caption) and the right box (without), by bit value.
+// caption) and the right box (without), by bit value, and the modifier the
+// row stands for.
 struct ModifierRow {
     int leftBit;
     int rightBit;
     const char *caption;
+    const char *modifier;
     int top;
 };
 
 constexpr std::array<ModifierRow, 4> kModifierRows = {{
-    {2, 32, "Shft", 600},
-    {1, 16, "Ctrl", 960},
-    {4, 64, "Alt", 1320},
-    {8, 128, "GUI", 1680},
+    {2, 32, "Shft", "Shift", 600},
+    {1, 16, "Ctrl", "Ctrl", 960},
+    {4, 64, "Alt", "Alt", 1320},
+    {8, 128, "GUI", "GUI", 1680},
 }};
 
 constexpr int kLeftColumn = 360;
 constexpr int kRightColumn = 1080;
+
+// The window's client area and its tab container, in twips.
+constexpr Twips kClientArea = {0, 0, 10800, 5835};
+constexpr Twips kTabContainer = {120, 720, 10455, 4215};
 
 QString elementName(const char *array, int index)
 {
@@ -291,9 +320,21 @@ QString keyListName(int slot)
     return QStringLiteral("Combo%1").arg(slot + 1);
 }
 
-QFont headingFont()
+// `base` in the named family where that family is installed; otherwise in
+// base's own family, which saves searching for a substitute at start-up.
+// (The installed families are listed once: asking for one family by name
+// resolves aliases, which costs as much as the substitution.)
+QFont fontInFamily(QFont base, const QString &family)
 {
-    QFont font(QStringLiteral("Arial"));
+    static const QStringList installed = QFontDatabase::families();
+    if (installed.contains(family, Qt::CaseInsensitive))
+        base.setFamilies({family});
+    return base;
+}
+
+QFont headingFont(const QFont &dialogFont)
+{
+    QFont font = fontInFamily(dialogFont, QStringLiteral("Arial"));
     font.setPointSizeF(9);
     font.setBold(true);
     return font;
@@ -301,30 +342,49 @@ QFont headingFont()
 
 // Places controls on one container, whose own origin lies `origin` pixels
 // from the origin of the twips it is laid out in (the tab container's page
-// area starts below its row of tabs).
+// area starts below its row of tabs), and records them in the index. A
+// control whose top lies at or below the container's lower edge (`height`
+// twips) is out of sight.
 class Placer {
 public:
-    Placer(QWidget *container, QPoint origin = {}) : container_(container), origin_(origin) {}
+    Placer(QWidget *container, int height, int dpi, ControlIndex &index, QPoint origin = {})
+        : container_(container), height_(height), dpi_(dpi), index_(&index), origin_(origin)
+    {
+    }
 
     QWidget *container() const { return container_; }
+    int dpi() const { return dpi_; }
 
-    void place(QWidget *widget, const Twips &at, QWidget *parent = nullptr) const
+    // The parent of a control placed on the container, or inside `frame`.
+    // Controls are created with their parent: given one later, each would
+    // take on the window's font anew.
+    QWidget *parentFor(QWidget *frame) const { return frame ? frame : container_; }
+
+    // Places `widget`, a child of parentFor(frame), at twips relative to the
+    // container or the frame.
+    void place(QWidget *widget, const Twips &at, QWidget *frame = nullptr) const
     {
-        widget->setParent(parent ? parent : container_);
-        widget->setGeometry(parent ? toPixels(at) : toPixels(at).translated(-origin_));
+        widget->setGeometry(frame ? toPixels(at, dpi_) : toPixels(at, dpi_).translated(-origin_));
+        if (!widget->objectName().isEmpty())
+            index_->insert(widget->objectName(), widget);
+        if (!frame && at.top >= height_)
+            markOutOfSight(widget);
     }
 
 private:
     QWidget *container_;
+    int height_;
+    int dpi_;
+    ControlIndex *index_;
     QPoint origin_;
 };
 
-QWidget *createControl(const ControlSpec &entry)
+QWidget *createControl(const ControlSpec &entry, QWidget *parent)
 {
     const QString caption = entry.caption ? QString::fromUtf8(entry.caption) : QString();
     switch (entry.kind) {
     case Kind::Label: {
-        auto *label = new QLabel(caption);
+        auto *label = new QLabel(caption, parent);
         Qt::Alignment align = Qt::AlignVCenter;
         align |= (entry.flags & AlignRight) ? Qt::AlignRight : Qt::AlignLeft;
         if (entry.flags & Heading)
@@ -333,34 +393,29 @@ QWidget *createControl(const ControlSpec &entry)
             align = Qt::AlignLeft | Qt::AlignTop;
         label->setAlignment(align);
         label->setWordWrap(entry.flags & Wrap);
-        if (entry.flags & Heading)
-            label->setFont(headingFont());
         return label;
     }
     case Kind::Text:
-        return new QLineEdit((entry.flags & CodeText) ? QStringLiteral("Text4") : QString());
+        return new QLineEdit((entry.flags & CodeText) ? QStringLiteral("Text4") : QString(), parent);
     case Kind::Check:
-        return new QCheckBox(caption);
+        return new QCheckBox(caption, parent);
     case Kind::Option:
-        return new QRadioButton(caption);
+        return new QRadioButton(caption, parent);
     case Kind::Button: {
-        auto *button = new QPushButton(caption);
+        auto *button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
         return button;
     }
     case Kind::Frame:
-        return new QGroupBox(caption);
+        return new QGroupBox(caption, parent);
     case Kind::Shape: {
-        auto *shape = new QFrame;
+        auto *shape = new QFrame(parent);
         shape->setFrameStyle(QFrame::Box | QFrame::Plain);
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
         return shape;
     }
-    case Kind::Picture: {
-        auto *picture = new QLabel;
-        picture->setScaledContents(true);
-        return picture;
-    }
+    case Kind::Picture:
+        return new Picture(parent);
     }
     return nullptr;
 }
@@ -368,98 +423,120 @@ QWidget *createControl(const ControlSpec &entry)
 void applyCommon(QWidget *widget, const ControlSpec &entry)
 {
     widget->setObjectName(QString::fromLatin1(entry.name));
-    if (entry.toolTip)
+    if (entry.toolTip) {
         widget->setToolTip(QString::fromUtf8(entry.toolTip));
+        widget->setAccessibleDescription(widget->toolTip());
+    }
+    if (entry.accessibleName)
+        widget->setAccessibleName(QString::fromUtf8(entry.accessibleName));
     if (entry.flags & Disabled)
         widget->setEnabled(false);
     if (entry.flags & Hidden)
         widget->setHidden(true);
 }
 
-void buildControls(const Placer &placer, const std::vector<ControlSpec> &table)
+// A caption label becomes the buddy of the control it captions, which is
+// named by the caption unless it has a name of its own.
+void captionControls(const ControlIndex &index, const std::vector<ControlSpec> &table)
 {
     for (const ControlSpec &entry : table) {
-        QWidget *widget = createControl(entry);
-        applyCommon(widget, entry);
-        QWidget *parent = entry.parent
-                              ? placer.container()->findChild<QWidget *>(QLatin1String(entry.parent))
-                              : nullptr;
-        placer.place(widget, entry.at, parent);
+        if (!entry.buddy)
+            continue;
+        auto *label = qobject_cast<QLabel *>(index.value(QLatin1String(entry.name)));
+        QWidget *control = index.value(QLatin1String(entry.buddy));
+        label->setBuddy(control);
+        if (control->accessibleName().isEmpty())
+            control->setAccessibleName(label->text().trimmed());
     }
 }
 
-QCheckBox *createModifierBox(QWidget *frame, int bit, int slot, const char *caption, Twips at)
+void buildControls(const Placer &placer, const std::vector<ControlSpec> &table,
+                   const ControlIndex &index)
 {
-    auto *box = new QCheckBox(caption ? QString::fromLatin1(caption) : QString(), frame);
-    box->setObjectName(modifierBoxName(bit, slot));
-    box->setGeometry(toPixels(at));
-    return box;
-}
-
-QLabel *createColumnLabel(QWidget *frame, const char *array, int slot, const char *caption,
-                          Twips at)
-{
-    auto *label = new QLabel(QString::fromLatin1(caption), frame);
-    label->setObjectName(elementName(array, slot));
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(toPixels(at));
-    return label;
-}
-
-QLineEdit *createCodeText(QWidget *parent, const QString &name, unsigned flags, Twips at)
-{
-    auto *text = new QLineEdit(QStringLiteral("Text4"), parent);
-    text->setObjectName(name);
-    text->setEnabled(!(flags & Disabled));
-    text->setHidden(flags & Hidden);
-    text->setGeometry(toPixels(at));
-    return text;
+    for (const ControlSpec &entry : table) {
+        QWidget *frame = entry.parent ? index.value(QLatin1String(entry.parent)) : nullptr;
+        QWidget *widget = createControl(entry, placer.parentFor(frame));
+        applyCommon(widget, entry);
+        if (entry.flags & Heading)
+            widget->setFont(headingFont(placer.container()->font()));
+        placer.place(widget, entry.at, frame);
+    }
+    captionControls(index, table);
 }
 
 // A keystroke frame with the controls of one slot, in reading order: the
 // modifier grid row by row, then the key list and its code text.
 void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
 {
-    auto *frame = new QGroupBox(QString::fromLatin1(entry.caption));
+    const QString slotName = QString::fromLatin1(entry.name);
+    auto *frame = new QGroupBox(QString::fromLatin1(entry.caption), placer.parentFor(nullptr));
     frame->setObjectName(QLatin1String(entry.frame));
-    if (entry.toolTip)
+    frame->setAccessibleName(slotName);
+    if (entry.toolTip) {
         frame->setToolTip(QString::fromLatin1(entry.toolTip));
+        frame->setAccessibleDescription(frame->toolTip());
+    }
     placer.place(frame, entry.at);
 
-    createColumnLabel(frame, "Label11", slot, "Left", {120, 240, 735, kLineHeight});
-    createColumnLabel(frame, "Label12", slot, "Right", {960, 240, 615, kLineHeight});
+    auto add = [&](QWidget *widget, const QString &name, const QString &accessibleName,
+                   const Twips &at) {
+        widget->setObjectName(name);
+        widget->setAccessibleName(accessibleName);
+        placer.place(widget, at, frame);
+    };
+    auto columnLabel = [&](const char *array, const char *caption, const Twips &at) {
+        auto *label = new QLabel(QString::fromLatin1(caption), frame);
+        label->setAlignment(Qt::AlignCenter);
+        add(label, elementName(array, slot), QString(), at);
+    };
+
+    columnLabel("Label11", "Left", {120, 240, 735, kLineHeight});
+    columnLabel("Label12", "Right", {960, 240, 615, kLineHeight});
     for (const ModifierRow &row : kModifierRows) {
-        createModifierBox(frame, row.leftBit, slot, row.caption,
-                          {kLeftColumn, row.top, 660, kLineHeight});
-        createModifierBox(frame, row.rightBit, slot, nullptr,
-                          {kRightColumn, row.top, 255, kLineHeight});
+        const QString modifier = QString::fromLatin1(row.modifier);
+        add(new QCheckBox(QString::fromLatin1(row.caption), frame), modifierBoxName(row.leftBit, slot),
+            slotName + QStringLiteral(" left ") + modifier, {kLeftColumn, row.top, 660, kLineHeight});
+        add(new QCheckBox(frame), modifierBoxName(row.rightBit, slot),
+            slotName + QStringLiteral(" right ") + modifier, {kRightColumn, row.top, 255, kLineHeight});
     }
 
+    // On some platforms a list is announced by its displayed value; the
+    // label related to it, kept out of view, carries its name.
+    const QString listName = slotName + QStringLiteral(" key");
     auto *list = new KeyList(frame);
-    list->setObjectName(keyListName(slot));
-    list->setGeometry(toPixels({120, 2160, 1095, 315}));
+    add(list, keyListName(slot), listName, {120, 2160, 1095, 315});
+    auto *listLabel = new QLabel(listName, frame);
+    listLabel->setBuddy(list);
+    listLabel->hide();
 
+    auto *code = new QLineEdit(QStringLiteral("Text4"), frame);
     const Twips codeAt{1320, 2160, 375, kTextHeight};
     if (entry.codeText) {
-        createCodeText(frame, QLatin1String(entry.codeText), entry.codeFlags, codeAt);
+        add(code, QLatin1String(entry.codeText), slotName + QStringLiteral(" code"), codeAt);
+        code->setEnabled(!(entry.codeFlags & Disabled));
+        code->setHidden(entry.codeFlags & Hidden);
     } else {
         // The idle frame holds the sixth walk-away mask in the code text's
         // place; its own code text stands hidden on the window.
-        createCodeText(frame, QStringLiteral("Key6Mods"), Hidden | Disabled, codeAt)->clear();
+        code->clear();
+        add(code, QStringLiteral("Key6Mods"), slotName + QStringLiteral(" modifiers"), codeAt);
+        code->setEnabled(false);
+        code->hide();
     }
 }
 
-QTabWidget *buildTabContainer(QWidget *form)
+QTabWidget *buildTabContainer(QWidget *form, int dpi, ControlIndex &index)
 {
     auto *tabs = new QTabWidget(form);
     tabs->setObjectName(QStringLiteral("SSTab1"));
-    tabs->setGeometry(toPixels({120, 720, 10455, 4215}));
+    tabs->setGeometry(toPixels(kTabContainer, dpi));
     for (const char *caption :
          {"Initial Setup", "Walk-Away Keystrokes", "Walk-Up Keystrokes ", "About"}) {
         auto *page = new QWidget;
         tabs->addTab(page, QString::fromLatin1(caption));
     }
     tabs->setCurrentIndex(0);
+    index.insert(tabs->objectName(), tabs);
     return tabs;
 }
 
@@ -470,126 +547,113 @@ QPoint pageOrigin(QTabWidget *tabs)
     return {frame, tabs->tabBar()->sizeHint().height() + frame};
 }
 
-void styleBanner(QWidget *form)
+void styleBanner(QLabel *banner)
 {
-    auto *banner = form->findChild<QLabel *>(QStringLiteral("Label7"));
-    QFont font(QStringLiteral("Arial Black"));
+    QFont font = fontInFamily(banner->font(), QStringLiteral("Arial Black"));
     font.setPointSizeF(15.75);
     font.setBold(true);
     banner->setFont(font);
     banner->setForegroundRole(QPalette::Highlight);
 }
 
-// Controls placed out of sight carry values but must not take the focus:
-// Tab would otherwise let the user change what the window never shows.
-void keepOutOfTabOrder(QWidget *form)
+template <typename T> T *child(const ControlIndex &controls, const QString &name)
 {
-    for (const char *name : {"Frame7", "Frame6(6)"})
-        for (QWidget *w : form->findChild<QWidget *>(QLatin1String(name))->findChildren<QWidget *>())
-            w->setFocusPolicy(Qt::NoFocus);
-    form->findChild<QWidget *>(QStringLiteral("PressRate"))->setFocusPolicy(Qt::NoFocus);
-}
-
-void drawPictures(QWidget *form)
-{
-    form->findChild<QLabel *>(QStringLiteral("Image2"))->setPixmap(sensorPicture(QSize(97, 70)));
-    form->findChild<QLabel *>(QStringLiteral("Image1"))->setPixmap(productPicture(QSize(400, 110)));
-}
-
-template <typename T> T *child(QWidget *form, const QString &name)
-{
-    T *found = form->findChild<T *>(name);
+    T *found = qobject_cast<T *>(controls.value(name));
     if (!found)
         throw std::logic_error("the window has no control " + name.toStdString());
     return found;
 }
 
-template <typename T> T *child(QWidget *form, const char *name)
+template <typename T> T *child(const ControlIndex &controls, const char *name)
 {
-    return child<T>(form, QString::fromLatin1(name));
+    return child<T>(controls, QString::fromLatin1(name));
 }
 
 } // namespace
 
-void buildWindow(QWidget *form)
+ControlIndex buildWindow(QWidget *form, int dpi)
 {
-    QTabWidget *tabs = buildTabContainer(form);
+    ControlIndex index;
+    form->setFixedSize(toPixels(kClientArea, dpi).size());
+    QTabWidget *tabs = buildTabContainer(form, dpi, index);
     const QPoint origin = pageOrigin(tabs);
-    const Placer window(form);
-    const std::array<Placer, 4> pages = {Placer(tabs->widget(0), origin),
-                                         Placer(tabs->widget(1), origin),
-                                         Placer(tabs->widget(2), origin),
-                                         Placer(tabs->widget(3), origin)};
+    const Placer window(form, kClientArea.height, dpi, index);
+    auto page = [&](int i) {
+        return Placer(tabs->widget(i), kTabContainer.height, dpi, index, origin);
+    };
+    const std::array<Placer, 4> pages = {page(0), page(1), page(2), page(3)};
     auto placerFor = [&](Container where) -> const Placer & {
         return where == Container::Window ? window : pages[static_cast<int>(where)];
     };
 
-    buildControls(pages[0], initialSetupPage());
+    buildControls(pages[0], initialSetupPage(), index);
     for (int slot = 0; slot < config::kSlotCount; ++slot)
         buildKeystrokeFrame(placerFor(slotTable()[slot].where), slot, slotTable()[slot]);
-    buildControls(pages[1], walkAwayPage());
-    buildControls(pages[2], walkUpPage());
-    buildControls(pages[3], aboutPage());
-    buildControls(window, windowControls());
+    buildControls(pages[1], walkAwayPage(), index);
+    buildControls(pages[2], walkUpPage(), index);
+    buildControls(pages[3], aboutPage(), index);
+    buildControls(window, windowControls(), index);
 
-    keepOutOfTabOrder(form);
-    styleBanner(form);
-    drawPictures(form);
+    keepOutOfReach(form);
+    styleBanner(child<QLabel>(index, "Label7"));
+    child<Picture>(index, "Image2")->setDrawing(sensorPicture, QSize(97, 70));
+    child<Picture>(index, "Image1")->setDrawing(productPicture, QSize(400, 110));
+    return index;
 }
 
-config::FormControls findFormControls(QWidget *form)
+config::FormControls findFormControls(const ControlIndex &controls)
 {
     config::FormControls c;
-    c.MaxDist = child<QLineEdit>(form, "MaxDist");
-    c.wCurrRange = child<QLineEdit>(form, "wCurrRange");
-    c.IRDBTm = child<QLineEdit>(form, "IRDBTm");
-    c.ORDBTm = child<QLineEdit>(form, "ORDBTm");
-    c.StartDly = child<QLineEdit>(form, "StartDly");
-    c.bNoShowIRLED = child<QCheckBox>(form, "bNoShowIRLED");
-    c.bNoShowORLED = child<QCheckBox>(form, "bNoShowORLED");
-    c.bNoShowXtLED = child<QCheckBox>(form, "bNoShowXtLED");
-    c.bInRange = child<QLineEdit>(form, "bInRange");
-    c.bInRangePend = child<QLineEdit>(form, "bInRangePend");
-    c.bOutRangePend = child<QLineEdit>(form, "bOutRangePend");
-    c.InterKeyDelay = child<QLineEdit>(form, "InterKeyDelay");
-    c.KeyCount = child<QLineEdit>(form, "KeyCount");
-    c.InterKeyDelayUp = child<QLineEdit>(form, "InterKeyDelayUp");
-    c.KeyCountUp = child<QLineEdit>(form, "KeyCountUp");
+    c.MaxDist = child<QLineEdit>(controls, "MaxDist");
+    c.wCurrRange = child<QLineEdit>(controls, "wCurrRange");
+    c.IRDBTm = child<QLineEdit>(controls, "IRDBTm");
+    c.ORDBTm = child<QLineEdit>(controls, "ORDBTm");
+    c.StartDly = child<QLineEdit>(controls, "StartDly");
+    c.bNoShowIRLED = child<QCheckBox>(controls, "bNoShowIRLED");
+    c.bNoShowORLED = child<QCheckBox>(controls, "bNoShowORLED");
+    c.bNoShowXtLED = child<QCheckBox>(controls, "bNoShowXtLED");
+    c.bInRange = child<QLineEdit>(controls, "bInRange");
+    c.bInRangePend = child<QLineEdit>(controls, "bInRangePend");
+    c.bOutRangePend = child<QLineEdit>(controls, "bOutRangePend");
+    c.InterKeyDelay = child<QLineEdit>(controls, "InterKeyDelay");
+    c.KeyCount = child<QLineEdit>(controls, "KeyCount");
+    c.InterKeyDelayUp = child<QLineEdit>(controls, "InterKeyDelayUp");
+    c.KeyCountUp = child<QLineEdit>(controls, "KeyCountUp");
     for (int i = 0; i < 6; ++i)
-        c.KeyMods[i] = child<QLineEdit>(form, QStringLiteral("Key%1Mods").arg(i + 1));
-    c.PressRate = child<QLineEdit>(form, "PressRate");
+        c.KeyMods[i] = child<QLineEdit>(controls, QStringLiteral("Key%1Mods").arg(i + 1));
+    c.PressRate = child<QLineEdit>(controls, "PressRate");
     for (int slot = 0; slot < config::kSlotCount; ++slot) {
         config::KeystrokeSlot &s = c.keystrokes[slot];
-        s.list = child<QComboBox>(form, keyListName(slot));
+        s.list = child<QComboBox>(controls, keyListName(slot));
         const char *code = slotTable()[slot].codeText;
-        s.codeText = child<QLineEdit>(form, code ? QLatin1String(code) : QLatin1String("Key6Code"));
+        s.codeText = child<QLineEdit>(controls, code ? QLatin1String(code) : QLatin1String("Key6Code"));
         for (int bit = 0; bit < 8; ++bit)
-            s.mods[bit] = child<QCheckBox>(form, modifierBoxName(config::kModifierBits[bit], slot));
+            s.mods[bit] = child<QCheckBox>(controls, modifierBoxName(config::kModifierBits[bit], slot));
     }
-    c.ConfigChanged = child<QCheckBox>(form, "ConfigChanged");
+    c.ConfigChanged = child<QCheckBox>(controls, "ConfigChanged");
     return c;
 }
 
-WindowControls findWindowControls(QWidget *form)
+WindowControls findWindowControls(const ControlIndex &controls)
 {
     WindowControls w;
-    w.SSTab1 = child<QTabWidget>(form, "SSTab1");
-    w.CheckCnct = child<QCheckBox>(form, "CheckCnct");
-    w.LastErr = child<QLineEdit>(form, "LastErr");
-    w.Command1 = child<QPushButton>(form, "Command1");
-    w.Command2 = child<QPushButton>(form, "Command2");
-    w.Command3 = child<QPushButton>(form, "Command3");
-    w.Command4 = child<QPushButton>(form, "Command4");
-    w.Command5 = child<QPushButton>(form, "Command5");
-    w.Command6 = child<QPushButton>(form, "Command6");
-    w.Check1 = child<QCheckBox>(form, "Check1");
-    w.Option1 = child<QRadioButton>(form, "Option1");
-    w.Option2 = child<QRadioButton>(form, "Option2");
-    w.Option3 = child<QRadioButton>(form, "Option3");
-    w.Text1 = child<QLineEdit>(form, "Text1");
-    w.lblTitle = child<QLabel>(form, "lblTitle");
-    w.lblVersion = child<QLabel>(form, "lblVersion");
-    w.Label18 = child<QLabel>(form, "Label18");
+    w.SSTab1 = child<QTabWidget>(controls, "SSTab1");
+    w.CheckCnct = child<QCheckBox>(controls, "CheckCnct");
+    w.LastErr = child<QLineEdit>(controls, "LastErr");
+    w.Command1 = child<QPushButton>(controls, "Command1");
+    w.Command2 = child<QPushButton>(controls, "Command2");
+    w.Command3 = child<QPushButton>(controls, "Command3");
+    w.Command4 = child<QPushButton>(controls, "Command4");
+    w.Command5 = child<QPushButton>(controls, "Command5");
+    w.Command6 = child<QPushButton>(controls, "Command6");
+    w.Check1 = child<QCheckBox>(controls, "Check1");
+    w.Option1 = child<QRadioButton>(controls, "Option1");
+    w.Option2 = child<QRadioButton>(controls, "Option2");
+    w.Option3 = child<QRadioButton>(controls, "Option3");
+    w.Text1 = child<QLineEdit>(controls, "Text1");
+    w.lblTitle = child<QLabel>(controls, "lblTitle");
+    w.lblVersion = child<QLabel>(controls, "lblVersion");
+    w.Label18 = child<QLabel>(controls, "Label18");
     return w;
 }
 

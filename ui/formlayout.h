@@ -3,7 +3,9 @@
 
 #include "formcontrols.h"
 
+#include <QHash>
 #include <QRect>
+#include <QString>
 
 class QCheckBox;
 class QLabel;
@@ -23,8 +25,12 @@ struct Twips {
     int height = 0;
 };
 
-// Twips to pixels at 15 twips per pixel.
-QRect toPixels(const Twips &t);
+// Logical inch in twips: at 96 dots per inch a pixel is 15 twips, at 144 it
+// is 10.
+constexpr int kTwipsPerInch = 1440;
+
+// Twips to pixels at a logical resolution in dots per inch.
+QRect toPixels(const Twips &t, int dpi);
 
 // The window's controls that the configuration code does not see.
 struct WindowControls {
@@ -47,11 +53,18 @@ struct WindowControls {
     QLabel *Label18 = nullptr;       // "Power-up Delay "
 };
 
-// Creates every control of the window as a child of `form`, each named as
-// the product names it (array elements as "Name(index)").
-void buildWindow(QWidget *form);
+// Every control of the window by its object name, as it was created.
+using ControlIndex = QHash<QString, QWidget *>;
 
-config::FormControls findFormControls(QWidget *form);
-WindowControls findWindowControls(QWidget *form);
+// Creates every control of the window as a child of `form`, each named as
+// the product names it (array elements as "Name(index)"), and sizes the
+// window; twips become pixels at `dpi`, the screen's logical resolution.
+// Every control a user can reach gets an accessible name that says what it
+// is; controls that lie out of sight are kept from assistive technology and
+// from the focus.
+ControlIndex buildWindow(QWidget *form, int dpi);
+
+config::FormControls findFormControls(const ControlIndex &controls);
+WindowControls findWindowControls(const ControlIndex &controls);
 
 } // namespace ui

@@ -1,6 +1,8 @@
 #include "pictures.h"
 
+#include <QEvent>
 #include <QFont>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -10,7 +12,6 @@ namespace {
 
 const QColor kHousing(0x3a, 0x46, 0x55);
 const QColor kHousingLight(0x5c, 0x6b, 0x7e);
-const QColor kAccent(0x1f, 0x7a, 0xc4);
 
 } // namespace
 
@@ -61,7 +62,7 @@ QPixmap blank(QSize size)
 
 } // namespace
 
-QPixmap sensorPicture(QSize size)
+QPixmap sensorPicture(QSize size, const QPalette &)
 {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
@@ -69,7 +70,7 @@ QPixmap sensorPicture(QSize size)
     return pixmap;
 }
 
-QPixmap productPicture(QSize size)
+QPixmap productPicture(QSize size, const QPalette &palette)
 {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
@@ -78,29 +79,82 @@ QPixmap productPicture(QSize size)
     const qreal h = size.height();
     drawSensor(p, QRectF(6, h * 0.14, h * 1.05, h * 0.72));
 
-    QFont name(QStringLiteral("Arial"));
+    QFont name;
     name.setBold(true);
     name.setPixelSize(qRound(h * 0.42));
     p.setFont(name);
-    p.setPen(kAccent);
+    // The product name in the highlight colour, as the banner shows it.
+    p.setPen(palette.color(QPalette::Highlight));
     const QRectF text(h * 1.25, 0, size.width() - h * 1.3, h * 0.68);
     p.drawText(text, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Ostraval\u00AE"));
 
-    QFont tagline(QStringLiteral("Arial"));
+    QFont tagline;
     tagline.setPixelSize(qRound(h * 0.15));
     p.setFont(tagline);
-    p.setPen(kHousing);
+    p.setPen(palette.color(QPalette::WindowText));
     p.drawText(QRectF(h * 1.27, h * 0.7, size.width() - h * 1.3, h * 0.25),
                Qt::AlignLeft | Qt::AlignTop, QStringLiteral("presence sensor"));
     return pixmap;
 }
 
+namespace {
+
+// Draws the sensor at the size the window system asks for, when it asks:
+// nothing is drawn for a window that is never shown.
+class SensorIconEngine : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->drawPixmap(rect, sensorPicture(rect.size(), QPalette()));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return sensorPicture(size, QPalette());
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+    }
+
+    QIconEngine *clone() const override { return new SensorIconEngine; }
+};
+
+} // namespace
+
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (int side : {16, 32, 48})
-        icon.addPixmap(sensorPicture(QSize(side, side)));
-    return icon;
+    return QIcon(new SensorIconEngine);
+}
+
+void Picture::setDrawing(Drawing drawing, QSize size)
+{
+    drawing_ = drawing;
+    size_ = size;
+    setScaledContents(true);
+    if (isVisible())
+        draw();
+}
+
+void Picture::draw()
+{
+    if (drawing_)
+        setPixmap(drawing_(size_, palette()));
+}
+
+void Picture::showEvent(QShowEvent *event)
+{
+    if (pixmap().isNull())
+        draw();
+    QLabel::showEvent(event);
+}
+
+void Picture::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange && !pixmap().isNull())
+        draw();
+    QLabel::changeEvent(event);
 }
 
 } // namespace ui

@@ -2,6 +2,7 @@
 // the keystroke slots filled for an operating system's logon screen.
 #include "form1.h"
 
+#include "keylist.h"
 #include "kv3rapi.h"
 #include "numbers.h"
 
@@ -72,7 +73,7 @@ void applyModifiers(const config::KeystrokeSlot &slot, int set, int clear)
 void applyKey(const config::KeystrokeSlot &slot, const PresetKey &key)
 {
     slot.codeText->setText(config::decimalText(key.code));
-    slot.list->setEditText(QString::fromLatin1(key.listText));
+    qobject_cast<ui::KeyList *>(slot.list)->showText(QString::fromLatin1(key.listText));
 }
 
 void applyPreset(const config::FormControls &c, const Preset &preset)

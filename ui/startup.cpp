@@ -6,8 +6,10 @@
 #include "kv3rapi.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace ui {
 
@@ -89,32 +91,47 @@ void Form1::ErReason(const QString &operation)
                         QStringLiteral("Zelvora USB Device Error")));
 }
 
+namespace {
+
+// Gives `list` the rows that `filled` holds in the same order: the two share
+// one item model, which spares building 104 items for every list. As when
+// the rows are appended, no row is selected and no handler runs.
+void shareKeyRows(QComboBox *list, QComboBox *filled)
+{
+    const QSignalBlocker blocker(list);
+    list->setModel(filled->model());
+    list->setCurrentIndex(-1);
+}
+
+} // namespace
+
 void Form1::FillComboList()
 {
     config::appendKeyRows(c_.keystrokes[0].list, config::standardKeyRows());
 }
 
+// The lists in standard order share Combo1's rows.
 void Form1::FillCombo2List()
 {
-    config::appendKeyRows(c_.keystrokes[1].list, config::standardKeyRows());
+    shareKeyRows(c_.keystrokes[1].list, c_.keystrokes[0].list);
 }
 
 void Form1::FillCombo3List()
 {
     for (int slot = 2; slot <= 6; ++slot) // Combo3 ... Combo7
-        config::appendKeyRows(c_.keystrokes[slot].list, config::standardKeyRows());
+        shareKeyRows(c_.keystrokes[slot].list, c_.keystrokes[0].list);
 }
 
 void Form1::FillCombo4List()
 {
     for (int slot = 7; slot <= 9; ++slot) // Combo8 ... Combo10
-        config::appendKeyRows(c_.keystrokes[slot].list, config::standardKeyRows());
+        shareKeyRows(c_.keystrokes[slot].list, c_.keystrokes[0].list);
 }
 
 void Form1::FillCombo5List()
 {
     config::appendKeyRows(c_.keystrokes[10].list, config::combo11KeyRows());
-    config::appendKeyRows(c_.keystrokes[11].list, config::standardKeyRows());
+    shareKeyRows(c_.keystrokes[11].list, c_.keystrokes[0].list);
 }
 
 void Form1::ReadConfig()

@@ -2,6 +2,7 @@
 // box, the key-delay checks, and one CheckUpdate at the end of every run.
 #include "fakemessageboxes.h"
 #include "form1.h"
+#include "keylist.h"
 #include "sensorfixture.h"
 
 #include <QAbstractItemView>
@@ -50,7 +51,10 @@ private slots:
     void choosingARowCopiesItsCode();
     void choosingTheSelectedRowAgainCopiesItsCode();
     void typedTextChoosesNothing();
+    void clickingTheNameOpensTheList_data();
     void clickingTheNameOpensTheList();
+    void longNamesShowFromTheirStart_data();
+    void longNamesShowFromTheirStart();
     void noRowSelectedKeepsTheCodeText();
     void validation_data();
     void validation();
@@ -124,7 +128,7 @@ void TestHandlers::choosingTheSelectedRowAgainCopiesItsCode()
     // As a preset does: only the displayed text and the code text change.
     QComboBox *combo = list(form_.get(), 2);
     QCOMPARE(combo->currentIndex(), 11); // "k", code 14
-    combo->setEditText(QStringLiteral("BCKSPC"));
+    qobject_cast<ui::KeyList *>(combo)->showText(QStringLiteral("BCKSPC"));
     text(form_.get(), "Key2Code")->setText(QStringLiteral("42"));
     QCOMPARE(checkUpdates(), 0);
 
@@ -139,7 +143,6 @@ void TestHandlers::typedTextChoosesNothing()
     QComboBox *combo = list(form_.get(), 3);
     combo->setFocus();
     QTRY_VERIFY(combo->hasFocus());
-    combo->lineEdit()->selectAll();
     QTest::keyClicks(combo, QStringLiteral("DELETE"));
     QTest::keyClick(combo, Qt::Key_Return);
     QTest::keyClick(combo, Qt::Key_Tab);
@@ -150,13 +153,52 @@ void TestHandlers::typedTextChoosesNothing()
     QCOMPARE(checkUpdates(), 0);
 }
 
+void TestHandlers::clickingTheNameOpensTheList_data()
+{
+    QTest::addColumn<bool>("presetText");
+    QTest::newRow("a row's name") << false;
+    QTest::newRow("a preset's text") << true;
+}
+
 void TestHandlers::clickingTheNameOpensTheList()
 {
-    QComboBox *combo = list(form_.get(), 3);
-    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    QFETCH(bool, presetText);
+    auto *combo = qobject_cast<ui::KeyList *>(list(form_.get(), 3));
+    if (presetText)
+        combo->showText(QStringLiteral("BCKSPC"));
+    QWidget *name = presetText ? static_cast<QWidget *>(combo->lineEdit()) : combo;
+    QTest::mouseClick(name, Qt::LeftButton, {}, QPoint(5, name->height() / 2));
     QTRY_VERIFY(combo->view()->isVisible());
     combo->hidePopup();
     QCOMPARE(checkUpdates(), 0);
+}
+
+void TestHandlers::longNamesShowFromTheirStart_data()
+{
+    QTest::addColumn<QString>("presetText"); // empty: no preset first
+    QTest::addColumn<int>("row");            // -1: none chosen after it
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("chosen") << QString() << 86 << "PRNTSCRN";
+    QTest::newRow("set by a preset") << "_ UNDERSCORE" << -1 << "_ UNDERSCORE";
+    QTest::newRow("chosen after a preset") << "BCKSPC" << 63 << "_ UNDERSCORE";
+}
+
+void TestHandlers::longNamesShowFromTheirStart()
+{
+    QFETCH(QString, presetText);
+    QFETCH(int, row);
+    QFETCH(QString, shown);
+    auto *combo = qobject_cast<ui::KeyList *>(list(form_.get(), 2));
+    if (!presetText.isEmpty())
+        combo->showText(presetText);
+    if (row >= 0)
+        chooseRow(combo, row);
+
+    QCOMPARE(combo->currentText(), shown);
+    // A list without an edit part draws its name from the left; an edit
+    // part shows from its cursor, which must stand at the start.
+    if (combo->lineEdit())
+        QCOMPARE(combo->lineEdit()->cursorPosition(), 0);
 }
 
 void TestHandlers::noRowSelectedKeepsTheCodeText()

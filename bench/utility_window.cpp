@@ -1,0 +1,17 @@
+// The utility's start-up as its main() does it, reporting when its window is
+// first shown and idle.
+#include "form1.h"
+#include "messagebox.h"
+#include "startupprobe.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    ui::QtMessageBoxes boxes;
+    Form1 form(boxes);
+    bench::reportWhenShownAndIdle(&form);
+    form.show();
+    return app.exec();
+}
