@@ -11,8 +11,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(kv3sim::Settings)
 
@@ -35,6 +40,7 @@ class TestStartup : public QObject {
 private slots:
     void endStates_data();
     void endStates();
+    void sensorInUseByAnotherProgram();
     void statusBoxIsInitialisedBeforeConnecting();
     void errorReportShowsNameAndNumber();
     void silentRangeFailure();
@@ -112,6 +118,30 @@ void TestStartup::endStates()
             QCOMPARE(combo->currentIndex(), -1);
         }
     }
+}
+
+void TestStartup::sensorInUseByAnotherProgram()
+{
+    // Another program holds the sensor: its lock beside the state file.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    kv3sim::Settings settings;
+    settings.statePath = dir.filePath(QStringLiteral("sensor.bin")).toStdString();
+    const int lock = ::open(qPrintable(dir.filePath(QStringLiteral("sensor.bin.lock"))),
+                            O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    QVERIFY(lock >= 0);
+    QCOMPARE(::flock(lock, LOCK_EX | LOCK_NB), 0);
+
+    fixture::reset(settings);
+    FakeMessageBoxes boxes;
+    Form1 form(boxes);
+    ::close(lock);
+
+    const QString status = QStringLiteral("USB Connect %1").arg(KV3_ERR_IN_USE);
+    QCOMPARE(fixture::text(&form, "LastErr")->text(), status);
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(boxes.shown[0], ui::stopBox(fixture::errorPrompt(status), kErrorTitle));
+    QCOMPARE(form.FirstLoad(), int16_t{1});
 }
 
 void TestStartup::statusBoxIsInitialisedBeforeConnecting()
