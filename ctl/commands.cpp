@@ -284,8 +284,13 @@ int runDiff(const Arguments &args)
     Records wanted = stored;
     profile::applyProfile(*profile, wanted);
     const QList<profile::Difference> differences = profile::differences(stored, wanted);
-    for (const profile::Difference &difference : differences)
-        printOut(profile::differenceLine(difference));
+    if (args.has("--json")) {
+        printJson(QJsonObject{{QStringLiteral("differs"), !differences.isEmpty()},
+                              {QStringLiteral("changes"), changesJson(differences)}});
+    } else {
+        for (const profile::Difference &difference : differences)
+            printOut(profile::differenceLine(difference));
+    }
     return differences.isEmpty() ? kSuccess : kDiffers;
 }
 
@@ -406,10 +411,10 @@ const QList<Command> &commands()
          "checks the whole profile (- reads standard input), then writes and commits what differs; "
          "--check sends nothing and only tells what would change",
          {QStringLiteral("--check"), QStringLiteral("--json")}, 1, 1, runImport},
-        {"diff", "diff FILE",
+        {"diff", "diff FILE [--json]",
          "one line per field that differs between the sensor and the profile (\"walk_away_delay: 5 -> 10\"); "
-         "exit status 1 when something differs",
-         {}, 1, 1, runDiff},
+         "exit status 1 when something differs; --json prints {\"differs\": ..., \"changes\": [...]}",
+         {QStringLiteral("--json")}, 1, 1, runDiff},
         {"get", "get FIELD", "one value by its profile path, for example detection_range, leds.in_range, "
                              "walk_away.key_delay, walk_away.keys[0].name",
          {}, 1, 1, runGet},

@@ -218,11 +218,18 @@ void TestCtl::diffNamesEachField()
     const Result differs = run({"diff", path("p.json")});
     QCOMPARE(differs.exitCode, 1);
     QCOMPARE(differs.out, QString("walk_away_delay: 5 -> 10\nwalk_away.keys[2]: ( (175) -> none\n"));
+    const Result differsJson = run({"diff", path("p.json"), "--json"});
+    QCOMPARE(differsJson.exitCode, 1);
+    QCOMPARE(differsJson.out, QString(R"({"changes":[{"field":"walk_away_delay","from":5,"to":10},)"
+                                      "{\"field\":\"walk_away.keys[2]\",\"from\":{\"code\":175,\"mods\":[],\"name\":\"(\"},"
+                                      R"("to":null}],"differs":true})"
+                                      "\n"));
 
     QCOMPARE(run({"import", path("p.json")}).exitCode, 0);
     const Result same = run({"diff", path("p.json")});
     QCOMPARE(same.exitCode, 0);
     QCOMPARE(same.out, QString());
+    QCOMPARE(run({"diff", path("p.json"), "--json"}).out, QString("{\"changes\":[],\"differs\":false}\n"));
 }
 
 void TestCtl::checkSendsNothing()
