@@ -256,33 +256,38 @@ int runExport(const Arguments &args)
     return writeFile(file, profile::profileText(exported(records))) ? kSuccess : kRefused;
 }
 
-int runImport(const Arguments &args)
+// The stored configuration and what the profile named by the first operand
+// makes of it: the profile is checked as a whole before the sensor is asked.
+// An exit status when either fails.
+std::optional<int> storedAndWanted(const Arguments &args, Sensor &sensor, Records &stored, Records &wanted)
 {
-    const QString file = args.operands.first();
-    const std::optional<QJsonObject> profile = readProfile(file);
+    const std::optional<QJsonObject> profile = readProfile(args.operands.first());
     if (!profile)
         return kRefused;
+    if (const auto status = connectAndRead(sensor, stored))
+        return status;
+    wanted = stored;
+    profile::applyProfile(*profile, wanted); // already checked
+    return std::nullopt;
+}
+
+int runImport(const Arguments &args)
+{
     Sensor sensor;
     Records stored;
-    if (const auto status = connectAndRead(sensor, stored))
+    Records wanted;
+    if (const auto status = storedAndWanted(args, sensor, stored, wanted))
         return *status;
-    Records wanted = stored;
-    profile::applyProfile(*profile, wanted); // already checked
     return changeTo(sensor, stored, wanted, args);
 }
 
 int runDiff(const Arguments &args)
 {
-    const QString file = args.operands.first();
-    const std::optional<QJsonObject> profile = readProfile(file);
-    if (!profile)
-        return kRefused;
     Sensor sensor;
     Records stored;
-    if (const auto status = connectAndRead(sensor, stored))
+    Records wanted;
+    if (const auto status = storedAndWanted(args, sensor, stored, wanted))
         return *status;
-    Records wanted = stored;
-    profile::applyProfile(*profile, wanted);
     const QList<profile::Difference> differences = profile::differences(stored, wanted);
     if (args.has("--json")) {
         printJson(QJsonObject{{QStringLiteral("differs"), !differences.isEmpty()},

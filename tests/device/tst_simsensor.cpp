@@ -1,6 +1,7 @@
 // The simulated sensor through the device library's functions.
 #include "kv3rapi.h"
 #include "kv3sim.h"
+#include "statefiles.h"
 
 #include <QtTest>
 
@@ -13,15 +14,7 @@ Q_DECLARE_METATYPE(LibCall)
 
 namespace {
 
-const int16_t kOk = 1;
-const int16_t kFailed = 0;
-
-// The configuration's stored bytes: compares every word, reserved ones included.
-QByteArray bytesOf(const kv3sim::Configuration &config)
-{
-    const auto bytes = kv3sim::encode(config);
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size()));
-}
+using namespace statefiles;
 
 // A configuration unlike the factory defaults in every record.
 kv3sim::Configuration customConfig()
@@ -115,26 +108,6 @@ LibCall callNamed(const QString &name)
         if (name == callName)
             return call;
     return {};
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-kv3sim::Settings stateIn(const QString &path)
-{
-    kv3sim::Settings settings;
-    settings.statePath = path.toStdString();
-    return settings;
 }
 
 } // namespace

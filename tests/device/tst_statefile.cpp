@@ -3,6 +3,7 @@
 // left behind by killed commits. The other program is sensorprocess.
 #include "kv3rapi.h"
 #include "kv3sim.h"
+#include "statefiles.h"
 
 #include <QtTest>
 
@@ -17,34 +18,7 @@
 
 namespace {
 
-const int16_t kOk = 1;
-const int16_t kFailed = 0;
-
-QByteArray bytesOf(const kv3sim::Configuration &config)
-{
-    const auto bytes = kv3sim::encode(config);
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size()));
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-kv3sim::Settings stateIn(const QString &path)
-{
-    kv3sim::Settings settings;
-    settings.statePath = path.toStdString();
-    return settings;
-}
+using namespace statefiles;
 
 // Everything in a folder, hidden files included.
 QStringList entries(const QString &folder)
