@@ -305,14 +305,17 @@ constexpr int kRightColumn = 1080;
 constexpr Twips kClientArea = {0, 0, 10800, 5835};
 constexpr Twips kTabContainer = {120, 720, 10455, 4215};
 
+// Control array elements are named "Array(index)". The names are joined
+// rather than formatted: some two hundred are made at start-up.
 QString elementName(const char *array, int index)
 {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+    return QLatin1String(array) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }
 
 QString modifierBoxName(int bit, int slot)
 {
-    return elementName(QStringLiteral("Key1Mods%1").arg(bit).toLatin1().constData(), slot);
+    return QLatin1String("Key1Mods") + QString::number(bit) + QLatin1Char('(') +
+           QString::number(slot) + QLatin1Char(')');
 }
 
 QString keyListName(int slot)
