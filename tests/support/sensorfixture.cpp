@@ -47,6 +47,16 @@ std::unique_ptr<Form1> openWindow(FakeMessageBoxes &boxes)
     return form;
 }
 
+std::unique_ptr<Form1> openUnpluggedWindow(FakeMessageBoxes &boxes)
+{
+    kv3sim::Settings unplugged;
+    unplugged.unplugged = true;
+    kv3sim::reset(unplugged);
+    auto form = std::make_unique<Form1>(boxes);
+    form->show();
+    return form;
+}
+
 QString errorPrompt(const QString &status)
 {
     return QStringLiteral("An error >") + status +

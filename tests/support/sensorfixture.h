@@ -35,6 +35,10 @@ void resetSensor(const kv3sim::Configuration &stored = sampleConfiguration(),
 // on it, shown and active; the boxes and the trace of start-up cleared.
 std::unique_ptr<Form1> openWindow(FakeMessageBoxes &boxes);
 
+// The window started with no sensor attached, and shown: nothing read
+// replaces the controls' start contents.
+std::unique_ptr<Form1> openUnpluggedWindow(FakeMessageBoxes &boxes);
+
 // The error box's prompt for a status text such as "USB reset 2".
 QString errorPrompt(const QString &status);
 

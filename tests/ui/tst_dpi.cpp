@@ -4,6 +4,7 @@
 #include "fakemessageboxes.h"
 #include "form1.h"
 #include "kv3sim.h"
+#include "sensorfixture.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -101,11 +102,7 @@ private:
 
 void TestDpi::initTestCase()
 {
-    kv3sim::Settings unplugged;
-    unplugged.unplugged = true;
-    kv3sim::reset(unplugged);
-    form_ = std::make_unique<Form1>(boxes_);
-    form_->show();
+    form_ = fixture::openUnpluggedWindow(boxes_);
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     dpi_ = form_->logicalDpiY();
     if (qEnvironmentVariableIsSet("QT_FONT_DPI"))

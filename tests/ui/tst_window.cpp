@@ -3,6 +3,7 @@
 #include "fakemessageboxes.h"
 #include "form1.h"
 #include "kv3sim.h"
+#include "sensorfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,12 +47,7 @@ private:
 
 void TestWindow::initTestCase()
 {
-    // No sensor attached: nothing read replaces the controls' start contents.
-    kv3sim::Settings unplugged;
-    unplugged.unplugged = true;
-    kv3sim::reset(unplugged);
-    form_ = std::make_unique<Form1>(boxes_);
-    form_->show();
+    form_ = fixture::openUnpluggedWindow(boxes_);
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
 }
 
