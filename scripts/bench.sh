@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-30}"
-targets=(ostraval-bench-bare ostraval-bench-utility ostraval-bench-calls)
+targets=(ostraval-bench-bare ostraval-bench-plain ostraval-bench-utility ostraval-bench-calls)
 
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
