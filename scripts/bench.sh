@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up benchmark: the utility's window against a bare Qt window of the
-# same shape, on the offscreen platform and on a virtual X server, then the
+# Start-up benchmark: the utility's window against the plain window (the
+# same window built by plain Qt code) and a bare Qt window of the same size
+# and controls, on the offscreen platform and on a virtual X server, then the
 # per-call cost of change detection and of a full read.
 # Usage: scripts/bench.sh [runs]   (default 30 starts of each window)
 set -euo pipefail
