@@ -1,7 +1,9 @@
-// The yardstick for the utility's start-up: a bare Qt window of the same
-// shape (a window of the same size holding a four-page tab widget) with as
-// many controls of each kind on each page as the utility's window, placed in
-// plain rows, its lists filled with as many rows as the key lists hold.
+// The looser of the utility's two start-up yardsticks: a bare Qt window of
+// the same size holding a four-page tab widget, with as many controls of each
+// kind on each page as the utility's window, placed in plain rows under short
+// placeholder captions in the application's font, its lists filled with as
+// many rows as the key lists hold. (The plain window is the close one: the
+// utility's window itself, built by plain Qt code.)
 #include "startupprobe.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The per-call cost of change detection (CheckUpdate) and of a full read of
 // the configuration into the window (ReadConfig), on the simulated sensor.
 #include "form1.h"
-#include "messagebox.h"
+#include "quietboxes.h"
 
 #include <QApplication>
 
@@ -12,15 +12,6 @@
 #include <vector>
 
 namespace {
-
-// Answers every box with its default button, without showing it.
-class QuietBoxes : public ui::MessageBoxes {
-public:
-    ui::MsgAnswer ask(QWidget *, const ui::MessageBoxRequest &request) override
-    {
-        return request.defaultButton;
-    }
-};
 
 // The median time of one call, in microseconds, over `rounds` rounds of
 // `calls` calls each.
@@ -45,7 +36,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    QuietBoxes boxes;
+    bench::QuietBoxes boxes;
     Form1 form(boxes);
     form.show();
     QApplication::processEvents();

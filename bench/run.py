@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Starts the utility's window and the bare window alternately, many times,
-on one Qt platform, and prints the medians and ratios of the wall time until
-each window is first shown and idle, of the CPU time spent until then (less
-swayed by other work on the machine) and of the process's peak memory."""
+"""Starts the utility's window and its two yardsticks (the bare window and the
+plain window) in turn, many times, on one Qt platform, and prints the
+medians of the wall time until each window is first shown and idle, of the
+CPU time spent until then (less swayed by other work on the machine) and of
+the process's peak memory, and the utility's ratios to each yardstick."""
 
 import argparse
 import os
@@ -38,8 +39,8 @@ def main():
     args = parser.parse_args()
 
     env = dict(os.environ, QT_QPA_PLATFORM=args.platform)
-    programs = {"bare": os.path.join(args.bin, "ostraval-bench-bare"),
-                "utility": os.path.join(args.bin, "ostraval-bench-utility")}
+    programs = {name: os.path.join(args.bin, f"ostraval-bench-{name}")
+                for name in ("bare", "plain", "utility")}
     results = {name: {"ms": [], "cpu": [], "kib": []} for name in programs}
     widgets = {}
     for name, program in programs.items():  # warm the file cache
@@ -53,15 +54,15 @@ def main():
             widgets[name] = count
 
     median = {name: {k: statistics.median(v) for k, v in r.items()} for name, r in results.items()}
-    print(f"platform {args.platform}, {args.runs} runs each, "
-          f"named widgets: bare {widgets['bare']}, utility {widgets['utility']}")
+    print(f"platform {args.platform}, {args.runs} runs each, named widgets: "
+          + ", ".join(f"{name} {count}" for name, count in widgets.items()))
     for name in programs:
         print(f"  {name:8} start-up {median[name]['ms']:7.1f} ms   CPU {median[name]['cpu']:6.1f} ms"
               f"   peak memory {median[name]['kib'] / 1024:6.1f} MiB")
-    ratio = {k: median["utility"][k] / median["bare"][k] for k in ("ms", "cpu", "kib")}
-    print(f"  ratio    start-up {ratio['ms']:7.2f}      CPU {ratio['cpu']:6.2f}"
-          f"      peak memory {ratio['kib']:6.3f}")
-
+    for yardstick in ("bare", "plain"):
+        ratio = {k: median["utility"][k] / median[yardstick][k] for k in ("ms", "cpu", "kib")}
+        print(f"  utility / {yardstick:5} start-up {ratio['ms']:5.2f}      CPU {ratio['cpu']:6.2f}"
+              f"      peak memory {ratio['kib']:6.3f}")
 
 if __name__ == "__main__":
     main()

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,9 +22,13 @@ int namedWidgets(const QWidget *window)
     return count;
 }
 
-void reportAndExit(const QWidget *window)
+void reportAndExit(QWidget *window)
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    // Asked for, the window as first shown is saved as a picture (after the
+    // clock is read), so that the windows compared can be seen to show the same.
+    if (const QByteArray picture = qgetenv("OSTRAVAL_BENCH_GRAB"); !picture.isEmpty())
+        window->grab().save(QString::fromLocal8Bit(picture));
     std::printf("idle %lld widgets %d\n",
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
                 namedWidgets(window));

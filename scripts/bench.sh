@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Start-up benchmark: the utility's window against a bare Qt window of the
-# same shape, on the offscreen platform and on a virtual X server, then the
+# Start-up benchmark: the utility's window against the plain window (the
+# same window built by plain Qt code) and a bare Qt window of the same size
+# and controls, on the offscreen platform and on a virtual X server, then the
 # per-call cost of change detection and of a full read.
 # Usage: scripts/bench.sh [runs]   (default 30 starts of each window)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-30}"
-targets=(ostraval-bench-bare ostraval-bench-utility ostraval-bench-calls)
+targets=(ostraval-bench-bare ostraval-bench-plain ostraval-bench-utility ostraval-bench-calls)
 
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
