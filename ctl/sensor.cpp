@@ -11,7 +11,7 @@ struct ErrorMeaning {
     const char *meaning;
 };
 
-constexpr std::array<ErrorMeaning, 8> kErrorMeanings = {{
+constexpr std::array<ErrorMeaning, 9> kErrorMeanings = {{
     {KV3_ERR_NONE, "no error number"},
     {KV3_ERR_NOT_CONNECTED, "the sensor is not connected"},
     {KV3_ERR_IO, "the sensor did not answer"},
@@ -20,6 +20,7 @@ constexpr std::array<ErrorMeaning, 8> kErrorMeanings = {{
     {KV3_ERR_BAD_STORE, "the stored configuration is unreadable"},
     {KV3_ERR_STORE_WRITE, "the stored configuration could not be written"},
     {KV3_ERR_IN_USE, "the sensor is in use by another program"},
+    {KV3_ERR_LOCK, "the sensor's lock cannot be taken"},
 }};
 
 // The result of one call: nothing when it succeeded.

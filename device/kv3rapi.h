@@ -34,6 +34,7 @@ extern "C" {
 #define KV3_ERR_BAD_STORE 5     /* the stored configuration is unreadable (wrong size, or not a regular file); it is left untouched */
 #define KV3_ERR_STORE_WRITE 6   /* the stored configuration could not be written */
 #define KV3_ERR_IN_USE 7        /* USBConnect: the sensor is in use by another program */
+#define KV3_ERR_LOCK 8          /* USBConnect: the sensor's lock cannot be taken (other than held by another program) */
 
 /* Bits of SonarParms.LedFlags: a set bit switches that LED off. */
 #define KV3_LED_NO_IN_RANGE 1     /* "In-Range Green" */

@@ -29,9 +29,10 @@
  * has switched it on.
  *
  * With a state file the sensor is one program's at a time, as a device on a
- * USB port is: USBConnect takes the lock beside the state file and fails
- * with KV3_ERR_IN_USE while another program holds it; USBDisconnect, a
- * reset and the end of the process release it.
+ * USB port is: USBConnect takes the lock beside the file the state file's
+ * path finally names and fails with KV3_ERR_IN_USE while another program
+ * holds it, or with KV3_ERR_LOCK when the lock cannot be taken at all;
+ * USBDisconnect, a reset and the end of the process release it.
  *
  * The settings come from the environment when the library is first used,
  * unless kv3sim::reset() came first. The state is guarded by one mutex.
@@ -112,14 +113,23 @@ int32_t writeStore(Sensor &s, const Configuration &config)
     return KV3_ERR_NONE;
 }
 
-// Takes the sensor for this program: false when another program holds it.
-// A lock file that cannot be made (the state file's folder cannot be
-// written) holds nobody off; nothing can be committed there either.
-bool takeSensor(Sensor &s)
+// Takes the sensor for this program; the error number, or 0. Without its
+// lock no program may have the sensor: a lock that cannot be taken for any
+// reason (a directory in its place, a file that may not be opened, a loop of
+// links) would let two programs commit over each other.
+int32_t takeSensor(Sensor &s)
 {
     if (s.settings.statePath.empty())
-        return true; // in memory only, every process has a sensor of its own
-    return s.lock.acquire(s.settings.statePath) != detail::StoreLock::Result::InUse;
+        return KV3_ERR_NONE; // in memory only, every process has a sensor of its own
+    switch (s.lock.acquire(s.settings.statePath)) {
+    case detail::StoreLock::Result::Held:
+        return KV3_ERR_NONE;
+    case detail::StoreLock::Result::InUse:
+        return KV3_ERR_IN_USE;
+    case detail::StoreLock::Result::Unavailable:
+        break;
+    }
+    return KV3_ERR_LOCK;
 }
 
 // --- Settings -------------------------------------------------------------
@@ -463,8 +473,9 @@ int16_t USBConnect(int32_t *version)
     kv3sim::Call call(Function::USBConnect);
     if (call.admitConnect(version)) {
         kv3sim::Sensor &s = call.sensor();
-        if (!s.connected && !kv3sim::takeSensor(s)) {
-            call.fail(KV3_ERR_IN_USE);
+        const int32_t refused = s.connected ? KV3_ERR_NONE : kv3sim::takeSensor(s);
+        if (refused != KV3_ERR_NONE) {
+            call.fail(refused);
         } else {
             if (!s.connected) {
                 s.working = kv3sim::readStore(s).config; // power-up: a refused store gives defaults

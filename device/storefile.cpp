@@ -185,7 +185,11 @@ StoreLock::Result StoreLock::acquire(const std::string &statePath)
 {
     if (held())
         return Result::Held;
-    const fs::path lockPath = statePath + ".lock";
+    // The lock belongs to the file itself, not to the name it is reached by.
+    const fs::path target = finalTarget(statePath);
+    if (target.empty())
+        return Result::Unavailable;
+    const fs::path lockPath = target.string() + ".lock";
     std::error_code ec;
     if (lockPath.has_parent_path())
         fs::create_directories(lockPath.parent_path(), ec);

@@ -32,14 +32,15 @@ StoreReading readStoreFile(const std::string &path);
 bool writeStoreFile(const std::string &path, const Configuration &config);
 
 // One program at a time: an exclusive advisory lock (flock) on the lock file
-// beside the state file, "<state file>.lock". It is held until released, or
-// until the process ends, however it ends.
+// beside the file the state file's path finally names, "<file>.lock", so that
+// a link and the file it points at share one lock. It is held until released,
+// or until the process ends, however it ends.
 class StoreLock {
 public:
     enum class Result {
         Held,        // this sensor is ours now
         InUse,       // another program holds it
-        Unavailable, // the lock file cannot be made; nobody can hold it
+        Unavailable, // the lock file cannot be made or locked, for any other reason
     };
 
     StoreLock() = default;

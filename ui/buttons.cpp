@@ -86,8 +86,18 @@ void Form1::Command1_Click()
     CheckUpdate();
 }
 
+// A button pressed without taking the focus (a screen reader's press
+// action, or the close box) would leave an edit unchecked in its box: the
+// box's leave check runs first, as a click that moves the focus runs it.
+void Form1::checkEditStillInItsBox()
+{
+    for (ui::FocusLeaveWatcher *watcher : watchers_)
+        watcher->leaveIfFocused();
+}
+
 void Form1::Command2_Click()
 {
+    checkEditStillInItsBox();
     if (c_.ConfigChanged->isChecked()) {
         if (!confirm(QLatin1String(kOkPrompt)))
             return;
@@ -109,8 +119,7 @@ void Form1::closeEvent(QCloseEvent *event)
     if (!disconnected_) {
         // The close box takes no focus: an edit still in its box is checked
         // and compared first, so that the question below knows of it.
-        for (ui::FocusLeaveWatcher *watcher : watchers_)
-            watcher->leaveIfFocused();
+        checkEditStillInItsBox();
         if (c_.ConfigChanged->isChecked() && !confirm(QLatin1String(kCancelPrompt))) {
             event->ignore();
             return;
@@ -123,6 +132,7 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::Command4_Click()
 {
+    checkEditStillInItsBox();
     if (c_.ConfigChanged->isChecked() && confirm(QLatin1String(kApplyPrompt)))
         WriteConfig();
 }

@@ -14,7 +14,7 @@ FocusLeaveWatcher::FocusLeaveWatcher(QWidget *box, std::function<void()> onLeave
 
 void FocusLeaveWatcher::leaveIfFocused()
 {
-    if (box_->hasFocus())
+    if (box_->window()->focusWidget() == box_)
         onLeave_();
 }
 

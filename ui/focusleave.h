@@ -17,8 +17,10 @@ class FocusLeaveWatcher : public QObject {
 public:
     FocusLeaveWatcher(QWidget *box, std::function<void()> onLeave);
 
-    // The window is about to close while the box still has the focus: its
-    // edit is checked as if the focus were leaving it.
+    // Something acts on the window's values without taking the focus (a
+    // button pressed by assistive technology, the close box) while the box
+    // is the window's focus widget: its edit is checked as if the focus were
+    // leaving it. The window need not be the active one.
     void leaveIfFocused();
 
 protected:

@@ -75,6 +75,7 @@ private:
     void Command5_Click(); // "Read Now"
     void Command6_Click(); // "Advanced"
     void Check1_Click();   // "Disable keystrokes"
+    void checkEditStillInItsBox();
     bool confirm(const QString &prompt);
     void disconnectAndClose();
 

@@ -340,9 +340,11 @@ private slots:
 
     void unwritableStateFile()
     {
+        // A folder in the place of the commit's temporary file: the sensor
+        // (and its lock) can be had, but nothing can be committed.
         QTemporaryDir dir;
-        writeFile(dir.filePath("plain-file"), "x");
-        kv3sim::reset(stateIn(dir.filePath("plain-file/sensor.bin")));
+        QVERIFY(QDir(dir.path()).mkpath(".sensor.bin.tmp/inside"));
+        kv3sim::reset(stateIn(dir.filePath("sensor.bin")));
         connectSensor();
         IdleParms idle = customConfig().idle;
         QCOMPARE(SetIdleParms(&idle), kOk);

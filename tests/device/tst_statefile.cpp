@@ -13,6 +13,7 @@
 
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -126,6 +127,85 @@ private slots:
         QCOMPARE(kv3sim::working().idle.PressRate, int16_t(40));
     }
 
+    // A link and the file it points at are one sensor: whichever name the
+    // first program connects by, the second is refused by the other name,
+    // and the lock file lies beside the file itself.
+    void oneLockWhateverNameReachesTheFile_data()
+    {
+        QTest::addColumn<bool>("firstByLink");
+        QTest::newRow("link first") << true;
+        QTest::newRow("real path first") << false;
+    }
+
+    void oneLockWhateverNameReachesTheFile()
+    {
+        QFETCH(bool, firstByLink);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("real"));
+        const QString real = dir.filePath("real/sensor.bin");
+        const QString link = dir.filePath("desk.bin");
+        QVERIFY(QFile::link("real/sensor.bin", link));
+
+        kv3sim::reset(stateIn(firstByLink ? link : real));
+        int32_t version = 0;
+        QCOMPARE(USBConnect(&version), kOk);
+        QVERIFY(QFile::exists(real + ".lock"));
+        QVERIFY(!QFileInfo::exists(link + ".lock"));
+
+        OtherProgram other(firstByLink ? real : link);
+        QCOMPARE(other.ask("connect"), QStringLiteral("0 7"));
+        QCOMPARE(USBDisconnect(), kOk);
+        QCOMPARE(other.ask("connect"), QStringLiteral("1 0"));
+    }
+
+    void lockThatCannotBeTaken_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"directory", "link", "unopenable", "under a plain file", "loop of links"})
+            QTest::newRow(kind) << kind;
+    }
+
+    // Without its lock nobody gets the sensor: USBConnect fails with 8 and
+    // every later call with 1 (not connected), whatever stands in the way,
+    // and the state file is left as it is.
+    void lockThatCannotBeTaken()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath("sensor.bin");
+        const QByteArray stored = bytesOf(kv3sim::factoryDefaults());
+        if (kind == "directory") {
+            writeFile(path, stored);
+            QVERIFY(QDir(dir.path()).mkdir("sensor.bin.lock"));
+        } else if (kind == "link") {
+            writeFile(path, stored);
+            writeFile(dir.filePath("elsewhere"), "");
+            QVERIFY(QFile::link("elsewhere", path + ".lock"));
+        } else if (kind == "unopenable") {
+            if (::geteuid() == 0)
+                QSKIP("root opens a file whatever its permission bits");
+            writeFile(path, stored);
+            writeFile(path + ".lock", "");
+            QVERIFY(QFile::setPermissions(path + ".lock", QFileDevice::Permissions{}));
+        } else if (kind == "under a plain file") {
+            writeFile(dir.filePath("plain"), "");
+            path = dir.filePath("plain/sensor.bin");
+        } else {
+            QVERIFY(QFile::link("loop", path));
+            QVERIFY(QFile::link("sensor.bin", dir.filePath("loop")));
+        }
+        const QByteArray before = fileBytes(path);
+
+        kv3sim::reset(stateIn(path));
+        int32_t version = 0;
+        QCOMPARE(USBConnect(&version), kFailed);
+        QCOMPARE(GetLastLibErr(), KV3_ERR_LOCK);
+        QVERIFY(!kv3sim::connected());
+        QCOMPARE(commitPressRate(9), kFailed);
+        QCOMPARE(GetLastLibErr(), KV3_ERR_NOT_CONNECTED);
+        QCOMPARE(fileBytes(path), before);
+    }
+
     // Without a state file every process has a sensor of its own.
     void memoryOnlySensorsAreSeparate()
     {
@@ -161,7 +241,11 @@ private slots:
             std::memcpy(address.sun_path, native.constData(), std::size_t(native.size()));
             QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
         } else if (kind == "device") {
-            QVERIFY(QFile::link("/dev/null", path));
+            // A device node of its own (the null device): a link to /dev/null
+            // would put the sensor's lock file beside /dev/null.
+            if (::geteuid() != 0)
+                QSKIP("making a device node needs root");
+            QCOMPARE(::mknod(native.constData(), S_IFCHR | 0600, makedev(1, 3)), 0);
         } else {
             QVERIFY(QDir(dir.path()).mkdir("sensor.bin"));
         }

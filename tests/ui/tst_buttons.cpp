@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "sensorfixture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,8 @@ private slots:
     void closeBoxBehavesAsCancel();
     void closeBoxChecksAnEditStillInItsBox();
     void closeBoxWithNothingChanged();
+    void pressedWithoutTakingTheFocus_data();
+    void pressedWithoutTakingTheFocus();
     void readNow();
     void readNowFailing();
     void advancedShowsThenHidesThePowerUpDelay();
@@ -183,6 +186,60 @@ void TestButtons::closeBoxWithNothingChanged()
     QVERIFY(form_->close());
     QVERIFY(boxes_.shown.isEmpty());
     QCOMPARE(fixture::calledFunctions(), QStringList{"USBDisconnect"});
+}
+
+void TestButtons::pressedWithoutTakingTheFocus_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message"); // empty: the value passes
+    QTest::addColumn<int>("written");
+
+    const QString rangeMessage = QStringLiteral("The value must be between 14 and 60!");
+    const QString byteMessage = QStringLiteral("The value must be between 0 and 255!");
+    QTest::newRow("Apply, range 99") << "Command4" << kApplyPrompt << "MaxDist" << "99" << rangeMessage << 36;
+    QTest::newRow("OK, range 99") << "Command2" << kOkPrompt << "MaxDist" << "99" << rangeMessage << 36;
+    QTest::newRow("Apply, walk-away 1000") << "Command4" << kApplyPrompt << "ORDBTm" << "1000" << byteMessage << 0;
+    QTest::newRow("Apply, range 30") << "Command4" << kApplyPrompt << "MaxDist" << "30" << "" << 30;
+}
+
+// A screen reader's press action clicks a button without moving the focus:
+// the edit still in its box is checked and compared first, with the message
+// a click would bring, and only the checked value is written.
+void TestButtons::pressedWithoutTakingTheFocus()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, prompt);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(int, written);
+
+    QLineEdit *edit = text(form_.get(), field);
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+    QVERIFY(!configChanged()->isChecked());
+
+    if (!message.isEmpty())
+        boxes_.setNextAnswer(ui::MsgAnswer::Ok);
+    boxes_.setNextAnswer(ui::MsgAnswer::Yes);
+    auto *pressed = form_->findChild<QPushButton *>(button);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(pressed);
+    QVERIFY(accessible && accessible->actionInterface());
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+
+    QList<ui::MessageBoxRequest> expected;
+    if (!message.isEmpty())
+        expected << ui::stopBox(message, QStringLiteral("Zelvora Parameter"));
+    expected << ui::confirmationBox(prompt, kWriteTitle);
+    QTRY_COMPARE(boxes_.shown, expected);
+    QCOMPARE(fixture::callsOf("WriteCfg"), 1);
+    const kv3sim::Configuration stored = kv3sim::stored();
+    QCOMPARE(field == "MaxDist" ? stored.sonar.MaxDist : stored.sonar.ORDBTm, int16_t(written));
 }
 
 void TestButtons::readNow()
