@@ -35,6 +35,12 @@ expected_files=(
     share/icons/hicolor/256x256/apps/$app_id.png
     share/man/man1/ostraval-config.1.gz
     share/man/man1/ostraval-ctl.1.gz
+    share/doc/ostraval-config/copyright
+    share/doc/ostraval-config/changelog.gz
+    share/doc/libkv3rapi1/copyright
+    share/doc/libkv3rapi1/changelog.gz
+    share/doc/libkv3rapi-dev/copyright
+    share/doc/libkv3rapi-dev/changelog.gz
 )
 
 # Installed programs: each answers --version with "NAME VERSION", --help
