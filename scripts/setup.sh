@@ -8,6 +8,8 @@ packages=(cmake g++ make qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core)
 # checkers (desktop entry, metainfo, manual pages, pkg-config, ELF tools) and what
 # cpack -G DEB runs (dpkg-shlibdeps, file).
 packages+=(qt6-svg-dev desktop-file-utils appstream groff-base pkgconf binutils dpkg-dev file)
+# The package test checks the three .deb files with Debian's own checker.
+packages+=(lintian)
 # The example playbook of ostraval-ctl is tested with ansible-playbook.
 packages+=(ansible-core)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
