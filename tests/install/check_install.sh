@@ -33,6 +33,7 @@ expected_files=(
     share/icons/hicolor/256x256/apps/$app_id.png
     share/man/man1/ostraval-config.1
     share/man/man1/ostraval-ctl.1
+    share/ostraval/ostraval-profile.schema.json
 )
 
 # Installed programs: each answers --version with "NAME VERSION", --help

@@ -3,7 +3,9 @@
 #include "keyrows.h"
 #include "kv3sim.h"
 #include "profile.h"
+#include "profileschema.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
@@ -114,6 +116,7 @@ private slots:
     void printedValuesAreAcceptedBack();
     void malformedAssignments_data();
     void malformedAssignments();
+    void schemaFileFollowsTheTables();
 };
 
 void TestProfile::roundTripReproducesStoredBytes_data()
@@ -457,6 +460,15 @@ void TestProfile::malformedAssignments()
     QJsonObject partial;
     QVERIFY(profile::addAssignment(partial, profile::profileOf(sampleSensor(), nullptr, profile::Layout::Full),
                                    assignment));
+}
+
+// The repository's schema file says what the tables say; after a change to
+// them: build/profile/ostraval-profile-schema > profile/ostraval-profile.schema.json
+void TestProfile::schemaFileFollowsTheTables()
+{
+    QFile file(QStringLiteral(OSTRAVAL_SCHEMA_FILE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), profile::profileSchemaText());
 }
 
 QTEST_GUILESS_MAIN(TestProfile)
