@@ -34,6 +34,7 @@ expected_files=(
     share/man/man1/ostraval-config.1
     share/man/man1/ostraval-ctl.1
     share/ostraval/ostraval-profile.schema.json
+    share/bash-completion/completions/ostraval-ctl
 )
 
 # Installed programs: each answers --version with "NAME VERSION", --help
