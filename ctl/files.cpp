@@ -93,8 +93,7 @@ std::optional<QByteArray> readProfileFile(const QString &name)
         return cannotRead(name, systemError(readError));
     if (text->size() > kMaxProfileSize) {
         fail(kRefused, QStringLiteral("%1: larger than %2 bytes: not a profile")
-                           .arg(shownName(name))
-                           .arg(kMaxProfileSize));
+                           .arg(shownName(name), QString::number(kMaxProfileSize)));
         return std::nullopt;
     }
     return text;

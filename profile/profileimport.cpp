@@ -248,18 +248,16 @@ private:
             refusals_ << refusalOf(path, keystroke, allowed,
                                    QStringLiteral("%1: the name %2 and the code %3 disagree: %2 is %4, code %3 is %5; "
                                                   "give one of them")
-                                       .arg(joined(path), quoted(name.toString()))
-                                       .arg(*number)
-                                       .arg(codesText(codes), nameOfCode(*number)));
+                                       .arg(joined(path), quoted(name.toString()), QString::number(*number),
+                                            codesText(codes), nameOfCode(*number)));
             return std::nullopt;
         }
         if (codes.size() == 1)
             return codes.first();
         refusals_ << refusalOf(namePath, name, QStringLiteral("a \"code\": %1").arg(codesText(codes, "or")),
                                QStringLiteral("%1: %2 names %3 keys (%4): give its \"code\" instead")
-                                   .arg(joined(namePath), quoted(name.toString()))
-                                   .arg(codes.size())
-                                   .arg(codesText(codes)));
+                                   .arg(joined(namePath), quoted(name.toString()), QString::number(codes.size()),
+                                        codesText(codes)));
         return std::nullopt;
     }
 
@@ -446,9 +444,8 @@ Refusal unreadable(const QByteArray &text, const QJsonParseError &error)
             const QString shown = readable(QString::fromLatin1(number));
             return refusalOf(path, shown, QStringLiteral("a number JSON can hold"),
                              QStringLiteral("%1: %2 is a number JSON cannot hold (line %3, column %4)")
-                                 .arg(path.isEmpty() ? QStringLiteral("not JSON") : joined(path), shown)
-                                 .arg(place.line)
-                                 .arg(place.column));
+                                 .arg(path.isEmpty() ? QStringLiteral("not JSON") : joined(path), shown,
+                                      QString::number(place.line), QString::number(place.column)));
         }
     }
     const TextPlace place = placeOf(text, error.offset);
@@ -463,9 +460,8 @@ Refusal namedAgain(const DuplicateMember &duplicate)
 {
     return refusalOf(duplicate.path, QJsonValue::Undefined, QStringLiteral("each member once in its object"),
                      QStringLiteral("%1: named again on line %2 (first on line %3): each member may be named once")
-                         .arg(joined(duplicate.path))
-                         .arg(duplicate.line)
-                         .arg(duplicate.firstLine));
+                         .arg(joined(duplicate.path), QString::number(duplicate.line),
+                              QString::number(duplicate.firstLine)));
 }
 
 } // namespace

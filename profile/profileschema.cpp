@@ -56,13 +56,10 @@ QJsonObject keystroke()
     };
     QJsonObject schema = closedObject(properties);
     schema[QStringLiteral("type")] = QJsonArray{QStringLiteral("object"), QStringLiteral("null")};
-    schema[QStringLiteral("description")] = QStringLiteral(
-        "A keystroke, or null for none: the key by \"name\" (a name that belongs to one key alone) "
-        "or "
-        "by \"code\" (0 no key, 4 to 88 a USB HID keyboard usage, 128 plus a usage for the shifted "
-        "key, 255 the key \"NULL\"), and the modifiers held with it. Beyond this schema: a name "
-        "given "
-        "with a code must name the same key.");
+    schema[QStringLiteral("description")] =
+        QStringLiteral("A keystroke, or null for none: its key by \"name\" (a name that belongs to "
+                       "one key alone) or by \"code\", and the modifiers held with it. Beyond this "
+                       "schema: a name given with a code must name the same key.");
     const QJsonObject byUniqueName{
         {QStringLiteral("required"), QJsonArray{QStringLiteral("name")}},
         {QStringLiteral("properties"),
@@ -83,10 +80,9 @@ QJsonObject keyList()
                         QJsonObject{{QStringLiteral("$ref"), QStringLiteral("#/$defs/keystroke")}}},
                        {QStringLiteral("description"),
                         QStringLiteral("Positions [0] to [%1] in order, null for an empty "
-                                       "position; trailing ones may be left out. "
-                                       "Beyond this schema: the sensor's key count is not given, "
-                                       "it is the number of keystrokes "
-                                       "in use.")
+                                       "position; trailing ones may be left out. Beyond this "
+                                       "schema: the sensor's key count is not given, it is the "
+                                       "number of keystrokes in use.")
                             .arg(kProfileKeys - 1)}};
 }
 
@@ -159,8 +155,7 @@ QJsonObject profileSchema()
     schema[QStringLiteral("description")] = QStringLiteral(
         "The presence sensor's configuration as ostraval-ctl exports and imports it. A field or "
         "section left out keeps the sensor's value. Beyond this schema, import also refuses: a "
-        "member "
-        "named twice in one object; a keystroke whose name and code name different keys.");
+        "member named twice in one object; a keystroke whose name and code name different keys.");
     schema[QStringLiteral("required")] =
         QJsonArray{QStringLiteral("format"), QStringLiteral("version")};
     schema[QStringLiteral("$defs")] = QJsonObject{{QStringLiteral("keystroke"), keystroke()}};

@@ -216,6 +216,10 @@ void TestProfile::refusals_data()
     QTest::newRow("member named twice")
         << QByteArray("{\"format\": \"evil\",\n \"format\": \"ostraval-profile\", \"version\": 1}")
         << "format: named again on line 2 (first on line 1)";
+    QTest::newRow("member with percent signs named twice") << QByteArray("{\"%1%2\": 1, \"%1%2\": 2}")
+                                                           << "%1%2: named again on line 1 (first on line 1)";
+    QTest::newRow("number JSON cannot hold, in a member with percent signs")
+        << QByteArray("{\"%1\": 1e400}") << "%1: 1e400 is a number JSON cannot hold (line 1, column 8)";
     QTest::newRow("member named twice, once escaped")
         << QByteArray("{\"format\": \"ostraval-profile\", \"version\": 1,\n \"walk_away\": {\"keys\": [null,\n"
                       " {\"code\": 4, \"\\u0063ode\": 5}]}}")
