@@ -58,6 +58,8 @@ QJsonValue textValue(const QString &text, const QList<Step> &steps)
     }
     if (namesKeystroke(steps))
         return keystrokeFromText(text);
+    if (last.name == QLatin1String("keys") && text == QLatin1String("none"))
+        return QJsonArray(); // a sequence without keystrokes, as show prints it
     if (steps.first().name == QLatin1String("leds") && (text == QLatin1String("on") || text == QLatin1String("off")))
         return text == QLatin1String("on");
     return text;

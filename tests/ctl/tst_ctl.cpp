@@ -665,8 +665,9 @@ void TestCtl::printedPlacesAndValuesAreAcceptedBack()
     static const QRegularExpression kLed(R"((\w+) (on|off))");
     for (const QRegularExpressionMatch &match : kLed.globalMatch(lineOf("LEDs:")))
         assignments << "leds." + match.captured(1) + "=" + match.captured(2);
-    assignments << "idle.key=" + lineOf("Idle keystroke:") << "detection_range=" + lineOf("Detection range (inches):");
-    QCOMPARE(assignments.size(), 8);
+    assignments << "idle.key=" + lineOf("Idle keystroke:") << "detection_range=" + lineOf("Detection range (inches):")
+                << "walk_up.keys=" + lineOf("Walk-up keys:");
+    QCOMPARE(assignments.size(), 9);
     for (const QString &assignment : assignments) {
         QCOMPARE(run({"get", assignment.section('=', 0, 0)}).exitCode, 0);
         const Result set = run({"set", assignment});
