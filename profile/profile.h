@@ -90,8 +90,8 @@ QJsonValue valueAt(const QJsonObject &profile, const QString &path);
 // Adds one FIELD=VALUE assignment to a partial profile. VALUE is read as
 // JSON when it is JSON and as text otherwise: a key name always as text, a
 // modifier list also as comma-separated names, a keystroke also as
-// valueText() writes it ("left-ctrl+DELETE (76)", "none") and an LED also as
-// "on" or "off". A field inside a list or a keystroke starts from the
+// valueText() writes it ("left-ctrl+DELETE (76)", "none"), an empty key list
+// also as "none" and an LED also as "on" or "off". A field inside a list or a keystroke starts from the
 // sensor's current value in `current` (a full profile), so that the rest of
 // it stays. Returns why the assignment cannot be read.
 std::optional<Refusal> addAssignment(QJsonObject &partial, const QJsonObject &current,
