@@ -1,26 +1,62 @@
 // What the tool prints: results on standard output, messages on standard
-// error as "ostraval-ctl: ...", and its exit statuses.
+// error as "ostraval-ctl: ...", failures also as one JSON object when asked,
+// and its exit statuses.
 #pragma once
+
+#include "profile.h"
+#include "sensor.h"
 
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace ctl {
 
 enum Exit : int {
     kSuccess = 0,
-    kDiffers = 1,       // diff: something differs
-    kRefused = 2,       // usage errors, refused profiles and values
-    kSensorFailed = 3,  // not attached, in use, a call failed
+    kDiffers = 1,      // diff: something differs
+    kRefused = 2,      // usage errors, refused profiles and values
+    kSensorFailed = 3, // not attached, in use, a call failed
+    kOutputFailed = 4, // standard output or an output file could not be written
 };
 
+// Results on standard output. Once a write fails nothing more is written;
+// finish() reports it.
 void printOut(const QString &line);
 void printOutRaw(const QByteArray &bytes);
 void printJson(const QJsonObject &object);
+bool outputFailed();
+
 // One message line on standard error, after the program's name.
 void complain(const QString &message);
-void complainEach(const QString &prefix, const QStringList &messages);
+
+// Why a command did not do its work.
+struct Failure {
+    int status = kRefused;
+    QString message;                   // the line on standard error
+    std::optional<SensorFailure> call; // a library call that failed
+    profile::Refusals problems;        // a refused profile or assignment, one per fault
+};
+
+// Problems named one line each on standard error before the message; the
+// rest of a long list is counted, not listed.
+inline constexpr qsizetype kListedProblems = 20;
+
+// With --json a failure is also answered on standard output, as one object:
+// {"error": {"status", "message", "call", "errno", "problems"}}.
+void answerFailuresInJson(bool json);
+
+// Reports the failure on standard error (and keeps it for the JSON answer);
+// its status.
+int fail(const Failure &failure);
+int fail(int status, const QString &message);
+
+// Ends the run: the JSON answer of a failure, then standard output flushed,
+// closed and checked. The exit status: `status`, or kOutputFailed when
+// standard output could not be written.
+int finish(int status);
 
 } // namespace ctl

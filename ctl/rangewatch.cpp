@@ -99,7 +99,7 @@ int showRange(Sensor &sensor, const RangeOptions &options)
         printOutRaw(kHideCursor);
 
     int status = kSuccess;
-    for (int readings = 0; !g_interrupted; ++readings) {
+    for (int readings = 0; !g_interrupted && !outputFailed(); ++readings) {
         if (options.count && readings >= *options.count)
             break;
         if (readings > 0)
@@ -110,8 +110,8 @@ int showRange(Sensor &sensor, const RangeOptions &options)
         if (const auto failure = sensor.range(info)) {
             if (drawBar)
                 printOutRaw("\n");
-            complain(QStringLiteral("cannot read the range: ") + failureText(*failure));
-            status = kSensorFailed;
+            status = fail(Failure{kSensorFailed, QStringLiteral("cannot read the range: ") + failureText(*failure),
+                                  *failure, {}});
             break;
         }
         if (options.json)

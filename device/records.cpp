@@ -1,4 +1,5 @@
 // Factory defaults and the byte layout of the stored configuration.
+#include "factorydefaults.h"
 #include "kv3sim.h"
 #include "recordwords.h"
 
@@ -23,13 +24,7 @@ void forEachRecord(Config &config, F f)
 
 Configuration factoryDefaults()
 {
-    Configuration config;
-    config.sonar.MaxDist = 36;
-    config.sonar.ORDBTm = 5;
-    config.sonar.IRDBTm = 2;
-    config.walkAway.InterKeyDelay = 1;
-    config.walkUp.InterKeyDelay = 1;
-    return config;
+    return Configuration{kv3factory::sonar(), kv3factory::idle(), kv3factory::walk(), kv3factory::walk()};
 }
 
 std::array<uint8_t, kStoredSize> encode(const Configuration &config)

@@ -41,6 +41,7 @@
 #include "libfunctions.h"
 #include "rangesim.h"
 #include "recordwords.h"
+#include "shown.h"
 #include "storefile.h"
 
 #include <algorithm>
@@ -154,7 +155,7 @@ void openLog(Sensor &s)
         return;
     s.log.open(s.settings.logPath, std::ios::app);
     if (!s.log)
-        std::cerr << "KV3RAPI: ignoring KV3RAPI_SIM_LOG=\"" << s.settings.logPath
+        std::cerr << "KV3RAPI: ignoring KV3RAPI_SIM_LOG=\"" << detail::shownText(s.settings.logPath)
                   << "\": the file cannot be opened for appending\n";
 }
 

@@ -1,6 +1,7 @@
 // The simulated sensor's settings from the environment.
 #include "kv3sim.h"
 #include "libfunctions.h"
+#include "shown.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -163,23 +164,32 @@ std::string defaultStatePath(std::ostream &warnings)
     return {};
 }
 
-// The text with its control characters written as \xNN, so that a value
-// holding line breaks or terminal escapes still makes one plain line.
-std::string oneLine(const std::string &text)
+} // namespace
+
+namespace detail {
+
+std::string shownText(std::string_view text)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string line;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // A UTF-8 sequence is never cut apart.
+        std::size_t length = 1;
+        while (i + length < text.size() && (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
+            ++length;
+        std::string piece(text.substr(i, length));
         if (byte < 0x20 || byte == 0x7F)
-            line += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
-        else
-            line += c;
+            piece = {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+        if (line.size() + piece.size() > kShownLength)
+            return line + "... (" + std::to_string(text.size()) + " characters)";
+        line += piece;
+        i += length;
     }
     return line;
 }
 
-} // namespace
+} // namespace detail
 
 bool parseFailures(const std::string &text, std::vector<Failure> &out, std::string &why)
 {
@@ -203,9 +213,8 @@ Settings settingsFromEnvironment(std::ostream &warnings)
         const auto value = environmentValue(setting.name);
         std::string why;
         if (value && !setting.read(*value, settings, why))
-            warnings << oneLine("KV3RAPI: ignoring " + std::string(setting.name) + "=\"" + *value +
-                                "\": " + why)
-                     << '\n';
+            warnings << "KV3RAPI: ignoring " << setting.name << "=\"" << detail::shownText(*value)
+                     << "\": " << detail::shownText(why) << '\n';
     }
     if (settings.statePath.empty())
         settings.statePath = defaultStatePath(warnings);

@@ -58,7 +58,11 @@ inline constexpr std::array<Sequence, 2> kSequences = {{
     {"walk_up", &Records::walkUp},
 }};
 
-inline constexpr int kProfileKeys = 5; // positions 1 to 5 of a sequence
+inline constexpr int kProfileKeys = 5; // positions [0] to [4] of a sequence
+
+// The stored key count of a sequence follows its keys; it is named only where
+// it disagrees with them, and an assignment may set it to what they say.
+inline constexpr const char *kKeyCountName = "key_count";
 
 // The stored words that no named field holds, carried in "reserved" so that a
 // profile reproduces the sensor's stored bytes. (The LED word's other bits

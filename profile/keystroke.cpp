@@ -4,6 +4,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace profile {
@@ -41,13 +42,22 @@ QList<int> codesNamed(const QString &name)
     return codes;
 }
 
-QJsonValue keystrokeValue(int code, int mods)
+QString uniqueKeyName(int code)
+{
+    const QString name = keyName(code);
+    return codesNamed(name).size() == 1 ? name : QString();
+}
+
+QJsonValue keystrokeValue(int code, int mods, KeystrokeForm form)
 {
     if (code == 0 && mods == 0)
         return QJsonValue::Null;
-    QJsonObject keystroke{{QStringLiteral("code"), code}};
-    if (const QString name = keyName(code); !name.isEmpty())
+    QJsonObject keystroke;
+    const QString name = form == KeystrokeForm::Profile ? uniqueKeyName(code) : keyName(code);
+    if (!name.isEmpty())
         keystroke[QStringLiteral("name")] = name;
+    if (name.isEmpty() || form == KeystrokeForm::Detailed)
+        keystroke[QStringLiteral("code")] = code;
     if (mods < 0 || mods > 0xFF) {
         keystroke[QStringLiteral("mods")] = mods;
         return keystroke;
@@ -58,6 +68,13 @@ QJsonValue keystrokeValue(int code, int mods)
             names << QString::fromLatin1(modifier.name);
     keystroke[QStringLiteral("mods")] = names;
     return keystroke;
+}
+
+bool isKeystroke(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    return object.contains(QStringLiteral("code")) || object.contains(QStringLiteral("name")) ||
+           object.contains(QStringLiteral("mods"));
 }
 
 QString keystrokeText(const QJsonValue &keystroke)
@@ -73,11 +90,44 @@ QString keystrokeText(const QJsonValue &keystroke)
     } else if (!mods.isUndefined()) {
         parts << QStringLiteral("mods %1").arg(mods.toInteger());
     }
-    const QString name = object.value(QStringLiteral("name")).toString();
-    const qint64 code = object.value(QStringLiteral("code")).toInteger();
-    parts << (name.isEmpty() ? QStringLiteral("code %1").arg(code)
-                             : QStringLiteral("%1 (%2)").arg(name).arg(code));
+    const QJsonValue code = object.value(QStringLiteral("code"));
+    QString name = object.value(QStringLiteral("name")).toString();
+    if (code.isUndefined()) {
+        const QList<int> codes = codesNamed(name);
+        parts << (codes.size() == 1 ? QStringLiteral("%1 (%2)").arg(name).arg(codes.first()) : name);
+    } else {
+        if (name.isEmpty())
+            name = keyName(code.toInt());
+        parts << (name.isEmpty() ? QStringLiteral("code %1").arg(code.toInteger())
+                                 : QStringLiteral("%1 (%2)").arg(name).arg(code.toInteger()));
+    }
     return parts.join(QLatin1Char('+'));
+}
+
+QJsonValue keystrokeFromText(const QString &text)
+{
+    if (text == QLatin1String("none"))
+        return QJsonValue::Null;
+    // Modifiers lead, each followed by "+"; a key name may hold "+" itself.
+    QJsonArray mods;
+    QString key = text;
+    for (qsizetype plus = key.indexOf(QLatin1Char('+')); plus > 0 && modifierBit(key.left(plus)) != 0;
+         plus = key.indexOf(QLatin1Char('+'))) {
+        mods << key.left(plus);
+        key = key.mid(plus + 1);
+    }
+    QJsonObject keystroke{{QStringLiteral("mods"), mods}};
+    static const QRegularExpression kNamed(QStringLiteral("^(.+) \\(([0-9]{1,3})\\)$"));
+    static const QRegularExpression kCodeAlone(QStringLiteral("^code ([0-9]{1,3})$"));
+    if (const QRegularExpressionMatch named = kNamed.match(key); named.hasMatch()) {
+        keystroke[QStringLiteral("name")] = named.captured(1);
+        keystroke[QStringLiteral("code")] = named.captured(2).toInt();
+    } else if (const QRegularExpressionMatch alone = kCodeAlone.match(key); alone.hasMatch()) {
+        keystroke[QStringLiteral("code")] = alone.captured(1).toInt();
+    } else {
+        keystroke[QStringLiteral("name")] = key;
+    }
+    return keystroke;
 }
 
 } // namespace profile

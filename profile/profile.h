@@ -3,7 +3,7 @@
 //
 // A profile may leave out any field or section; what it leaves out keeps the
 // sensor's current value. Everything else that is not a valid profile is
-// refused as a whole, with one message per fault naming the field path, the
+// refused as a whole, with one refusal per fault naming the field path, the
 // value and what is allowed.
 #pragma once
 
@@ -16,27 +16,46 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace profile {
 
 inline constexpr int kVersion = 1;
 QString formatName(); // "ostraval-profile"
 
-enum class KeyList {
-    Trimmed, // trailing empty positions left out, for people
-    Full,    // all five positions
+enum class Layout {
+    Export,   // as a file holds it: trailing empty key positions left out
+    Full,     // all five key positions
+    Detailed, // all five key positions, each keystroke with its code and its
+              // name, and each sequence's stored key count: for reading one part
 };
 
-// The records as a profile. A value outside the field bounds, or a key count
-// that does not agree with its keys, is exported as it stands and named in
-// one line each on `warnings`.
+// The records as a profile. A keystroke carries its key's "name" where that
+// name belongs to its code alone, and its "code" otherwise. A value outside
+// the field bounds, or a key count that does not agree with its keys, is
+// exported as it stands and named in one line each on `warnings`.
 QJsonObject profileOf(const Records &records, QStringList *warnings = nullptr,
-                      KeyList keys = KeyList::Trimmed);
+                      Layout layout = Layout::Export);
 
 // The profile as UTF-8 JSON text, indented.
 QByteArray profileText(const QJsonObject &profile);
 
-// Reads JSON text that must hold an object; the refusals, or none.
-QStringList parseProfile(const QByteArray &text, QJsonObject &profile);
+// One fault of a profile or an assignment. Text from the input is made
+// readable (control characters escaped, long text cut).
+struct Refusal {
+    QString path;      // where: "walk_away.keys[1].name"; empty for the whole text
+    QJsonValue value;  // what is there; undefined when it is missing
+    QString allowed;   // what is allowed there
+    QString message;   // the line for people that names all three
+};
+using Refusals = QList<Refusal>;
+
+QStringList messagesOf(const Refusals &refusals);
+
+// Reads JSON text that must hold an object, each member named once per
+// object; the refusals, or none. A fault in the text is placed by line and
+// column.
+Refusals parseProfile(const QByteArray &text, QJsonObject &profile);
 
 enum class Header {
     Required, // a file: "format" and "version" must be there and be this program's
@@ -45,18 +64,17 @@ enum class Header {
 
 // Lays the profile over `records`, which hold the sensor's current values.
 // On any refusal `records` is left as it was and every refusal is returned.
-QStringList applyProfile(const QJsonObject &profile, Records &records,
-                         Header header = Header::Required);
+Refusals applyProfile(const QJsonObject &profile, Records &records, Header header = Header::Required);
 
 // One field whose value differs between two configurations.
 struct Difference {
-    QString field; // profile path, for example "walk_away.keys[1]"
-    QJsonValue from;
-    QJsonValue to;
+    QString path; // profile path, for example "walk_away.keys[1]"
+    QJsonValue before;
+    QJsonValue after;
 };
 
 // The fields that differ, in the order of the profile.
-QList<Difference> differences(const Records &from, const Records &to);
+QList<Difference> differences(const Records &before, const Records &after);
 // "walk_away_delay: 5 -> 10"
 QString differenceLine(const Difference &difference);
 // A field value for people: keystrokes by name, other values as JSON.
@@ -70,11 +88,13 @@ QStringList fieldPaths();
 QJsonValue valueAt(const QJsonObject &profile, const QString &path);
 
 // Adds one FIELD=VALUE assignment to a partial profile. VALUE is read as
-// JSON when it is JSON and as text otherwise (a key name always as text, a
-// modifier list also as comma-separated names). A field inside a list or a
-// keystroke starts from the sensor's current value in `current` (a full
-// profile), so that the rest of it stays. Returns why the assignment cannot
-// be read, or an empty text.
-QString addAssignment(QJsonObject &partial, const QJsonObject &current, const QString &assignment);
+// JSON when it is JSON and as text otherwise: a key name always as text, a
+// modifier list also as comma-separated names, a keystroke also as
+// valueText() writes it ("left-ctrl+DELETE (76)", "none"), an empty key list
+// also as "none" and an LED also as "on" or "off". A field inside a list or a keystroke starts from the
+// sensor's current value in `current` (a full profile), so that the rest of
+// it stays. Returns why the assignment cannot be read.
+std::optional<Refusal> addAssignment(QJsonObject &partial, const QJsonObject &current,
+                                     const QString &assignment);
 
 } // namespace profile

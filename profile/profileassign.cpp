@@ -1,6 +1,9 @@
 // FIELD=VALUE assignments from the command line, gathered into a partial profile.
 #include "profile.h"
 
+#include "keystroke.h"
+#include "readable.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -33,25 +36,53 @@ std::optional<QList<Step>> stepsOf(const QString &path)
     return steps;
 }
 
-QJsonValue valueOf(const QString &text, const Step &last)
+// A whole keystroke: "idle.key" or a position of a key list.
+bool namesKeystroke(const QList<Step> &steps)
 {
-    if (last.name == QLatin1String("name"))
-        return text;
-    const QJsonDocument document = QJsonDocument::fromJson(QStringLiteral("[%1]").arg(text).toUtf8());
-    if (document.isArray() && document.array().size() == 1)
-        return document.array().first();
+    const Step &last = steps.last();
+    if (last.name.isEmpty())
+        return steps.size() >= 2 && steps[steps.size() - 2].name == QLatin1String("keys");
+    return last.name == QLatin1String("key");
+}
+
+// The value as text where it is not JSON, read the way show, get and diff
+// print it for that field.
+QJsonValue textValue(const QString &text, const QList<Step> &steps)
+{
+    const Step &last = steps.last();
     if (last.name == QLatin1String("mods")) {
         QJsonArray names;
         for (const QString &name : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
             names << name.trimmed();
         return names;
     }
+    if (namesKeystroke(steps))
+        return keystrokeFromText(text);
+    if (last.name == QLatin1String("keys") && text == QLatin1String("none"))
+        return QJsonArray(); // a sequence without keystrokes, as show prints it
+    if (steps.first().name == QLatin1String("leds") && (text == QLatin1String("on") || text == QLatin1String("off")))
+        return text == QLatin1String("on");
     return text;
+}
+
+QJsonValue valueOf(const QString &text, const QList<Step> &steps)
+{
+    if (steps.last().name == QLatin1String("name"))
+        return text;
+    const QJsonDocument document = QJsonDocument::fromJson(QStringLiteral("[%1]").arg(text).toUtf8());
+    if (document.isArray() && document.array().size() == 1)
+        return document.array().first();
+    return textValue(text, steps);
+}
+
+Refusal malformed(const QString &path, const QString &text, const QString &allowed, const QString &message)
+{
+    return Refusal{readable(path), readable(text), allowed, message};
 }
 
 // Sets `value` at the steps below `node`, making the objects and lists on
 // the way. A keystroke given a new name loses its code and the other way
-// round, since the code would otherwise win.
+// round, so that the new one is not refused for disagreeing with the old.
 bool setBelow(QJsonValue &node, QList<Step> steps, const QJsonValue &value)
 {
     const Step step = steps.takeFirst();
@@ -86,20 +117,24 @@ bool setBelow(QJsonValue &node, QList<Step> steps, const QJsonValue &value)
 
 } // namespace
 
-QString addAssignment(QJsonObject &partial, const QJsonObject &current, const QString &assignment)
+std::optional<Refusal> addAssignment(QJsonObject &partial, const QJsonObject &current, const QString &assignment)
 {
     const qsizetype equals = assignment.indexOf(QLatin1Char('='));
     if (equals < 0)
-        return QStringLiteral("\"%1\" is not FIELD=VALUE").arg(assignment);
+        return malformed(QString(), assignment, QStringLiteral("FIELD=VALUE"),
+                         QStringLiteral("\"%1\" is not FIELD=VALUE").arg(readable(assignment)));
     const QString path = assignment.left(equals);
+    const QString text = assignment.mid(equals + 1);
     const std::optional<QList<Step>> steps = stepsOf(path);
     if (!steps || steps->first().name.isEmpty())
-        return QStringLiteral("\"%1\" is not a field path such as walk_away.keys[0].name").arg(path);
-    const QJsonValue value = valueOf(assignment.mid(equals + 1), steps->last());
+        return malformed(path, text, QStringLiteral("a field path"),
+                         QStringLiteral("\"%1\" is not a field path such as walk_away.keys[0].name").arg(readable(path)));
+    const QJsonValue value = valueOf(text, *steps);
 
     const QString top = steps->first().name;
     if (steps->size() > 1 && current.contains(top) && !current.value(top).isObject())
-        return QStringLiteral("%1: %2 is a value with no parts").arg(path, top);
+        return malformed(path, text, QStringLiteral("a field path"),
+                         QStringLiteral("%1: %2 is a value with no parts").arg(path, top));
 
     // A section's members are set one by one; anything deeper starts from
     // the sensor's current list or keystroke.
@@ -116,9 +151,10 @@ QString addAssignment(QJsonObject &partial, const QJsonObject &current, const QS
     topObject[top] = node;
     root = topObject;
     if (!setBelow(root, *steps, value))
-        return QStringLiteral("%1: the field has no parts to set").arg(path);
+        return malformed(path, text, QStringLiteral("a field path"),
+                         QStringLiteral("%1: the field has no parts to set").arg(path));
     partial = root.toObject();
-    return {};
+    return std::nullopt;
 }
 
 } // namespace profile

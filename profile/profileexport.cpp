@@ -49,22 +49,27 @@ bool isKeystrokeByte(int value)
     return value >= 0 && value <= 0xFF;
 }
 
-QJsonValue keystrokeExported(int code, int mods, const QString &path, QStringList *warnings)
+KeystrokeForm formOf(Layout layout)
+{
+    return layout == Layout::Detailed ? KeystrokeForm::Detailed : KeystrokeForm::Profile;
+}
+
+QJsonValue keystrokeExported(int code, int mods, const QString &path, QStringList *warnings, Layout layout)
 {
     warnIf(warnings, !isKeystrokeByte(code),
            QStringLiteral("%1: the sensor holds key code %2, outside 0 to 255").arg(path).arg(code));
     warnIf(warnings, !isKeystrokeByte(mods),
            QStringLiteral("%1: the sensor holds modifier mask %2, outside 0 to 255").arg(path).arg(mods));
-    return keystrokeValue(code, mods);
+    return keystrokeValue(code, mods, formOf(layout));
 }
 
-QJsonArray keysOf(const WalkParms &walk, const char *section, QStringList *warnings, KeyList layout)
+QJsonArray keysOf(const WalkParms &walk, const char *section, QStringList *warnings, Layout layout)
 {
     QJsonArray keys;
     for (int i = 0; i < kProfileKeys; ++i)
         keys << keystrokeExported(walk.KeyCode[i], walk.KeyMods[i],
-                                  QStringLiteral("%1.keys[%2]").arg(QLatin1String(section)).arg(i), warnings);
-    while (layout == KeyList::Trimmed && !keys.isEmpty() && keys.last().isNull())
+                                  QStringLiteral("%1.keys[%2]").arg(QLatin1String(section)).arg(i), warnings, layout);
+    while (layout == Layout::Export && !keys.isEmpty() && keys.last().isNull())
         keys.removeLast();
     return keys;
 }
@@ -94,7 +99,7 @@ QString formatName()
     return QStringLiteral("ostraval-profile");
 }
 
-QJsonObject profileOf(const Records &source, QStringList *warnings, KeyList keys)
+QJsonObject profileOf(const Records &source, QStringList *warnings, Layout layout)
 {
     Records records = source;
     QJsonObject profile{{QStringLiteral("format"), formatName()}, {QStringLiteral("version"), kVersion}};
@@ -115,11 +120,14 @@ QJsonObject profileOf(const Records &source, QStringList *warnings, KeyList keys
         putInSection(profile, "leds", led.name, (records.sonar.LedFlags & led.offBit) == 0);
 
     putInSection(profile, "idle", "key",
-                 keystrokeExported(records.idle.KeyCode, records.idle.KeyMods, QStringLiteral("idle.key"), warnings));
+                 keystrokeExported(records.idle.KeyCode, records.idle.KeyMods, QStringLiteral("idle.key"), warnings,
+                                   layout));
 
     for (const Sequence &sequence : kSequences) {
         const WalkParms &walk = records.*sequence.walk;
-        putInSection(profile, sequence.section, "keys", keysOf(walk, sequence.section, warnings, keys));
+        putInSection(profile, sequence.section, "keys", keysOf(walk, sequence.section, warnings, layout));
+        if (layout == Layout::Detailed)
+            putInSection(profile, sequence.section, kKeyCountName, walk.KeyCount);
         warnIf(warnings, walk.KeyCount != config::keystrokesInUse(walk),
                QStringLiteral("%1: the sensor's key count %2 does not agree with its %3 keys; an import stores %3")
                    .arg(QLatin1String(sequence.section))
@@ -285,8 +293,8 @@ QJsonValue valueAt(const QJsonObject &profile, const QString &path)
 
 QList<Difference> differences(const Records &from, const Records &to)
 {
-    const QJsonObject before = profileOf(from, nullptr, KeyList::Full);
-    const QJsonObject after = profileOf(to, nullptr, KeyList::Full);
+    const QJsonObject before = profileOf(from, nullptr, Layout::Full);
+    const QJsonObject after = profileOf(to, nullptr, Layout::Full);
     QList<Difference> found;
     for (const QString &path : fieldPaths()) {
         const QJsonValue a = valueAt(before, path);
@@ -301,16 +309,16 @@ QList<Difference> differences(const Records &from, const Records &to)
         const int16_t b = (to.*sequence.walk).KeyCount;
         const QString keys = fieldPath(sequence.section, "keys");
         const bool keysDiffer = std::any_of(found.begin(), found.end(),
-                                            [&keys](const Difference &d) { return d.field.startsWith(keys); });
+                                            [&keys](const Difference &d) { return d.path.startsWith(keys); });
         if (a != b && !keysDiffer)
-            found.append({fieldPath(sequence.section, "key_count"), a, b});
+            found.append({fieldPath(sequence.section, kKeyCountName), a, b});
     }
     return found;
 }
 
 QString valueText(const QJsonValue &value)
 {
-    if (value.isNull() || (value.isObject() && value.toObject().contains(QStringLiteral("code"))))
+    if (value.isNull() || isKeystroke(value))
         return keystrokeText(value);
     const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(text.mid(1, text.size() - 2));
@@ -318,7 +326,7 @@ QString valueText(const QJsonValue &value)
 
 QString differenceLine(const Difference &difference)
 {
-    return QStringLiteral("%1: %2 -> %3").arg(difference.field, valueText(difference.from), valueText(difference.to));
+    return QStringLiteral("%1: %2 -> %3").arg(difference.path, valueText(difference.before), valueText(difference.after));
 }
 
 } // namespace profile

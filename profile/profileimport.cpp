@@ -2,14 +2,19 @@
 #include "profile.h"
 
 #include "fields.h"
+#include "jsontext.h"
 #include "keycount.h"
 #include "keystroke.h"
+#include "readable.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QRegularExpression>
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 #include <optional>
 
@@ -19,23 +24,30 @@ using namespace detail;
 
 namespace {
 
-constexpr int kMaxShownValue = 60; // characters of a refused value quoted in a message
-
-QString shown(const QJsonValue &value)
+// A list position among the steps of a path: "[1]".
+bool isPosition(const QString &step)
 {
-    const QByteArray json = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    QString text = QString::fromUtf8(json.mid(1, json.size() - 2));
-    if (text.size() > kMaxShownValue)
-        text = text.left(kMaxShownValue) + QStringLiteral("...");
-    return text;
+    static const QRegularExpression kPosition(QStringLiteral("^\\[[0-9]+\\]$"));
+    return kPosition.match(step).hasMatch();
 }
 
+// A path for people: "walk_away.keys[1].name", made readable as a whole.
 QString joined(const QStringList &path)
 {
     QString text;
     for (const QString &step : path)
-        text += (text.isEmpty() || step.startsWith(QLatin1Char('[')) ? QString() : QStringLiteral(".")) + step;
-    return text;
+        text += (text.isEmpty() || isPosition(step) ? QString() : QStringLiteral(".")) + step;
+    return readable(text);
+}
+
+Refusal refusalOf(const QStringList &path, const QJsonValue &value, const QString &allowed, const QString &message)
+{
+    return Refusal{joined(path), value.isUndefined() ? value : briefValue(value), allowed, message};
+}
+
+QString quoted(const QString &text)
+{
+    return QStringLiteral("\"%1\"").arg(readable(text));
 }
 
 // Lays a profile over records, collecting every refusal.
@@ -45,6 +57,7 @@ public:
 
     void apply(const QJsonObject &profile, Header header)
     {
+        header_ = header;
         QStringList allowed = {QStringLiteral("detection_range"), QStringLiteral("walk_away_delay"),
                                QStringLiteral("walk_up_delay"),   QStringLiteral("power_up_delay"),
                                QStringLiteral("leds"),            QStringLiteral("idle"),
@@ -54,6 +67,7 @@ public:
             checkHeader(profile);
             allowed.prepend(QStringLiteral("version"));
             allowed.prepend(QStringLiteral("format"));
+            allowed.append(QStringLiteral("$schema")); // names the schema for editors; not read
         }
         checkMembers(profile, {}, allowed);
         applyNumbers(profile);
@@ -65,41 +79,58 @@ public:
     }
 
     const Records &records() const { return records_; }
-    const QStringList &refusals() const { return refusals_; }
+    const Refusals &refusals() const { return refusals_; }
 
 private:
-    void refuse(const QStringList &path, const QJsonValue &value, const QString &expected)
+    void refuse(const QStringList &path, const QJsonValue &value, const QString &allowed)
     {
-        refusals_ << QStringLiteral("%1: %2 is not allowed: expected %3").arg(joined(path), shown(value), expected);
+        refusals_ << refusalOf(path, value, allowed,
+                               QStringLiteral("%1: %2 is not allowed: expected %3")
+                                   .arg(joined(path), readableJson(value), allowed));
+    }
+
+    void refuseMissing(const QStringList &path, const QString &allowed)
+    {
+        refusals_ << refusalOf(path, QJsonValue::Undefined, allowed,
+                               QStringLiteral("%1: missing: expected %2").arg(joined(path), allowed));
     }
 
     void checkHeader(const QJsonObject &profile)
     {
-        const QJsonValue format = profile.value(QStringLiteral("format"));
-        if (format.isUndefined())
-            refusals_ << QStringLiteral("format: missing: expected \"%1\"").arg(formatName());
-        else if (format != QJsonValue(formatName()))
-            refuse({QStringLiteral("format")}, format, QStringLiteral("\"%1\"").arg(formatName()));
+        const QStringList formatPath = {QStringLiteral("format")};
+        const QString format = QStringLiteral("\"%1\"").arg(formatName());
+        const QJsonValue given = profile.value(QStringLiteral("format"));
+        if (given.isUndefined())
+            refuseMissing(formatPath, format);
+        else if (given != QJsonValue(formatName()))
+            refuse(formatPath, given, format);
 
+        const QStringList versionPath = {QStringLiteral("version")};
         const QJsonValue version = profile.value(QStringLiteral("version"));
         const std::optional<int> number = wholeNumber(version, 1, 0x7FFF);
+        const QString readVersions = QStringLiteral("%1 or older").arg(kVersion);
         if (version.isUndefined())
-            refusals_ << QStringLiteral("version: missing: expected %1").arg(kVersion);
+            refuseMissing(versionPath, QString::number(kVersion));
         else if (number && *number > kVersion)
-            refusals_ << QStringLiteral("version: %1 is newer than this program reads: expected %2 or older")
-                             .arg(*number)
-                             .arg(kVersion);
+            refusals_ << refusalOf(versionPath, version, readVersions,
+                                   QStringLiteral("version: %1 is newer than this program reads: expected %2")
+                                       .arg(*number)
+                                       .arg(readVersions));
         else if (!number)
-            refuse({QStringLiteral("version")}, version, QString::number(kVersion));
+            refuse(versionPath, version, QString::number(kVersion));
     }
 
     // Refuses members other than the allowed ones.
     void checkMembers(const QJsonObject &object, const QStringList &path, const QStringList &allowed)
     {
-        for (auto it = object.begin(); it != object.end(); ++it)
-            if (!allowed.contains(it.key()))
-                refusals_ << QStringLiteral("%1: unknown field: allowed are %2")
-                                 .arg(joined(path + QStringList{it.key()}), allowed.join(QStringLiteral(", ")));
+        const QString members = allowed.join(QStringLiteral(", "));
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            if (allowed.contains(it.key()))
+                continue;
+            const QStringList memberPath = path + QStringList{it.key()};
+            refusals_ << refusalOf(memberPath, it.value(), QStringLiteral("one of the members %1").arg(members),
+                                   QStringLiteral("%1: unknown field: allowed are %2").arg(joined(memberPath), members));
+        }
     }
 
     static std::optional<int> wholeNumber(const QJsonValue &value, int lower, int upper)
@@ -186,33 +217,66 @@ private:
         int16_t mods = 0;
     };
 
+    // The key of a keystroke: its code, its name, or both when they name the
+    // same key.
     std::optional<int> keyCode(const QJsonObject &keystroke, const QStringList &path)
     {
         const QJsonValue code = keystroke.value(QStringLiteral("code"));
-        if (!code.isUndefined())
-            return whole(code, path + QStringList{QStringLiteral("code")}, 0, 0xFF);
-
         const QJsonValue name = keystroke.value(QStringLiteral("name"));
-        const QStringList namePath = path + QStringList{QStringLiteral("name")};
-        if (name.isUndefined()) {
-            refuse(path, keystroke, QStringLiteral("a keystroke with a \"code\" from 0 to 255 or a key \"name\""));
+        if (code.isUndefined() && name.isUndefined()) {
+            refuse(path, keystroke, QStringLiteral("a keystroke with a key \"name\" or a \"code\" from 0 to 255"));
             return std::nullopt;
         }
+        std::optional<int> number;
+        if (!code.isUndefined() && !(number = whole(code, path + QStringList{QStringLiteral("code")}, 0, 0xFF)))
+            return std::nullopt;
+        if (name.isUndefined())
+            return number;
+
+        const QStringList namePath = path + QStringList{QStringLiteral("name")};
         const QList<int> codes = name.isString() ? codesNamed(name.toString()) : QList<int>{};
+        if (codes.isEmpty()) {
+            refuse(namePath, name, QStringLiteral("a key name of the key table (for example \"DELETE\")") +
+                                       (number ? QStringLiteral(" for code %1, %2").arg(*number).arg(nameOfCode(*number))
+                                               : QStringLiteral(", or give a \"code\"")));
+            return std::nullopt;
+        }
+        if (number && codes.contains(*number))
+            return number;
+        if (number) {
+            const QString allowed = QStringLiteral("a name and a code of the same key");
+            refusals_ << refusalOf(path, keystroke, allowed,
+                                   QStringLiteral("%1: the name %2 and the code %3 disagree: %2 is %4, code %3 is %5; "
+                                                  "give one of them")
+                                       .arg(joined(path), quoted(name.toString()), QString::number(*number),
+                                            codesText(codes), nameOfCode(*number)));
+            return std::nullopt;
+        }
         if (codes.size() == 1)
             return codes.first();
-        if (codes.size() > 1) {
-            QStringList listed;
-            for (int code : codes)
-                listed << QString::number(code);
-            refusals_ << QStringLiteral("%1: %2 names %3 keys (codes %4): give its \"code\" instead")
-                             .arg(joined(namePath), shown(name))
-                             .arg(codes.size())
-                             .arg(listed.join(QStringLiteral(" and ")));
-        } else {
-            refuse(namePath, name, QStringLiteral("a key name of the key table (for example \"DELETE\"), or give a \"code\""));
-        }
+        refusals_ << refusalOf(namePath, name, QStringLiteral("a \"code\": %1").arg(codesText(codes, "or")),
+                               QStringLiteral("%1: %2 names %3 keys (%4): give its \"code\" instead")
+                                   .arg(joined(namePath), quoted(name.toString()), QString::number(codes.size()),
+                                        codesText(codes)));
         return std::nullopt;
+    }
+
+    // "codes 166 and 175", "code 5"; with `joiner` "or": "166 or 175".
+    static QString codesText(const QList<int> &codes, const char *joiner = nullptr)
+    {
+        QStringList listed;
+        for (int code : codes)
+            listed << QString::number(code);
+        if (joiner)
+            return listed.join(QStringLiteral(" %1 ").arg(QLatin1String(joiner)));
+        return (codes.size() == 1 ? QStringLiteral("code ") : QStringLiteral("codes ")) +
+               listed.join(QStringLiteral(" and "));
+    }
+
+    static QString nameOfCode(int code)
+    {
+        const QString name = keyName(code);
+        return name.isEmpty() ? QStringLiteral("no key's") : QStringLiteral("\"%1\"").arg(name);
     }
 
     std::optional<int> modifierMask(const QJsonObject &keystroke, const QStringList &path)
@@ -246,7 +310,7 @@ private:
         if (value.isNull())
             return Keystroke{};
         if (!value.isObject()) {
-            refuse(path, value, QStringLiteral("a keystroke {\"code\": N, \"name\": \"...\", \"mods\": [...]} or null"));
+            refuse(path, value, QStringLiteral("a keystroke {\"name\": \"...\", \"mods\": [...]} or null"));
             return std::nullopt;
         }
         const QJsonObject object = value.toObject();
@@ -271,16 +335,36 @@ private:
 
     void applyKeys(const QJsonObject &profile, const Sequence &sequence)
     {
-        const std::optional<QJsonObject> object = section(profile, sequence.section, names({"key_delay", "keys"}));
-        if (!object || !object->contains(QStringLiteral("keys")))
+        QStringList members = names({"key_delay", "keys"});
+        if (header_ == Header::None)
+            members << QString::fromLatin1(kKeyCountName);
+        const std::optional<QJsonObject> object = section(profile, sequence.section, members);
+        if (!object)
             return;
+        WalkParms walk = records_.*sequence.walk;
         const QStringList path = {QString::fromLatin1(sequence.section), QStringLiteral("keys")};
-        const QJsonValue keys = object->value(QStringLiteral("keys"));
-        if (!keys.isArray() || keys.toArray().size() > kProfileKeys) {
-            refuse(path, keys, QStringLiteral("a list of at most %1 keystrokes, null for an empty position").arg(kProfileKeys));
+        if (object->contains(QStringLiteral("keys")) && !readKeys(object->value(QStringLiteral("keys")), path, walk))
+            return;
+        const QJsonValue count = object->value(QLatin1String(kKeyCountName));
+        if (!object->contains(QStringLiteral("keys")) && count.isUndefined())
+            return;
+        walk.KeyCount = config::keystrokesInUse(walk);
+        // The count follows the keys; given, it must say what they say.
+        if (!count.isUndefined() && count != QJsonValue(walk.KeyCount)) {
+            refuse({QString::fromLatin1(sequence.section), QString::fromLatin1(kKeyCountName)}, count,
+                   QStringLiteral("%1, the number of keys in use (the count follows the keys)").arg(walk.KeyCount));
             return;
         }
-        WalkParms walk = records_.*sequence.walk;
+        records_.*sequence.walk = walk;
+    }
+
+    // The five positions of a key list into `walk`; false when refused.
+    bool readKeys(const QJsonValue &keys, const QStringList &path, WalkParms &walk)
+    {
+        if (!keys.isArray() || keys.toArray().size() > kProfileKeys) {
+            refuse(path, keys, QStringLiteral("a list of at most %1 keystrokes, null for an empty position").arg(kProfileKeys));
+            return false;
+        }
         bool valid = true;
         const QJsonArray list = keys.toArray();
         for (int i = 0; i < kProfileKeys; ++i) {
@@ -292,9 +376,7 @@ private:
                 walk.KeyMods[i] = key->mods;
             }
         }
-        walk.KeyCount = config::keystrokesInUse(walk);
-        if (valid)
-            records_.*sequence.walk = walk;
+        return valid;
     }
 
     void applyReserved(const QJsonObject &profile)
@@ -339,24 +421,78 @@ private:
     }
 
     Records records_;
-    QStringList refusals_;
+    Header header_ = Header::Required;
+    Refusals refusals_;
 };
+
+// A text that QJsonDocument cannot read, placed by line and column. A number
+// beyond what JSON holds (1e400) is named by its field.
+Refusal unreadable(const QByteArray &text, const QJsonParseError &error)
+{
+    const QString allowed = QStringLiteral("JSON text");
+    if (error.error == QJsonParseError::IllegalNumber) {
+        // The offset lies just behind the number.
+        qsizetype start = std::clamp<qsizetype>(error.offset, 0, text.size());
+        while (start > 0 && text[start - 1] != '\0' && std::strchr("0123456789+-.eE", text[start - 1]))
+            --start;
+        const QByteArray number = text.mid(start, error.offset - start);
+        double value = 0;
+        const auto read = std::from_chars(number.constData(), number.constData() + number.size(), value);
+        if (read.ec == std::errc::result_out_of_range) {
+            const TextPlace place = placeOf(text, start);
+            const QStringList path = pathAt(text, start + 1);
+            const QString shown = readable(QString::fromLatin1(number));
+            return refusalOf(path, shown, QStringLiteral("a number JSON can hold"),
+                             QStringLiteral("%1: %2 is a number JSON cannot hold (line %3, column %4)")
+                                 .arg(path.isEmpty() ? QStringLiteral("not JSON") : joined(path), shown,
+                                      QString::number(place.line), QString::number(place.column)));
+        }
+    }
+    const TextPlace place = placeOf(text, error.offset);
+    return refusalOf({}, QJsonValue::Undefined, allowed,
+                     QStringLiteral("not JSON: %1 at line %2, column %3")
+                         .arg(error.errorString())
+                         .arg(place.line)
+                         .arg(place.column));
+}
+
+Refusal namedAgain(const DuplicateMember &duplicate)
+{
+    return refusalOf(duplicate.path, QJsonValue::Undefined, QStringLiteral("each member once in its object"),
+                     QStringLiteral("%1: named again on line %2 (first on line %3): each member may be named once")
+                         .arg(joined(duplicate.path), QString::number(duplicate.line),
+                              QString::number(duplicate.firstLine)));
+}
 
 } // namespace
 
-QStringList parseProfile(const QByteArray &text, QJsonObject &profile)
+QStringList messagesOf(const Refusals &refusals)
+{
+    QStringList messages;
+    for (const Refusal &refusal : refusals)
+        messages << refusal.message;
+    return messages;
+}
+
+Refusals parseProfile(const QByteArray &text, QJsonObject &profile)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
-        return {QStringLiteral("not JSON: %1 at offset %2").arg(error.errorString()).arg(error.offset)};
+        return {unreadable(text, error)};
     if (!document.isObject())
-        return {QStringLiteral("not a profile: the JSON text holds no object")};
-    profile = document.object();
-    return {};
+        return {refusalOf({}, QJsonValue::Undefined, QStringLiteral("a JSON object"),
+                          QStringLiteral("not a profile: the JSON text holds no object"))};
+    // QJsonDocument keeps the last of two members of one name: both are refused.
+    Refusals refusals;
+    for (const DuplicateMember &duplicate : duplicateMembers(text))
+        refusals << namedAgain(duplicate);
+    if (refusals.isEmpty())
+        profile = document.object();
+    return refusals;
 }
 
-QStringList applyProfile(const QJsonObject &profile, Records &records, Header header)
+Refusals applyProfile(const QJsonObject &profile, Records &records, Header header)
 {
     Importer importer(records);
     importer.apply(profile, header);

@@ -2,6 +2,7 @@
 // exchanges, in the order of the sensor's 96 stored bytes.
 #pragma once
 
+#include "factorydefaults.h"
 #include "kv3rapi.h"
 
 #include <cstring>
@@ -21,6 +22,12 @@ static_assert(sizeof(Records) == 96, "the records are the 96 stored bytes, witho
 inline bool operator==(const Records &a, const Records &b)
 {
     return std::memcmp(&a, &b, sizeof(Records)) == 0;
+}
+
+// The configuration that ResetFactoryDflts stores.
+inline Records factoryRecords()
+{
+    return Records{kv3factory::sonar(), kv3factory::idle(), kv3factory::walk(), kv3factory::walk()};
 }
 
 } // namespace profile

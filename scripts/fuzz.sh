@@ -5,12 +5,12 @@
 # build-fuzz/fuzz/artifacts/.
 #
 # FUZZ_SECONDS sets the time per target (default 30); FUZZ_TARGETS the
-# targets to run (default all three). To fuzz longer, for example an hour
+# targets to run (default all four). To fuzz longer, for example an hour
 # each: FUZZ_SECONDS=3600 bash scripts/fuzz.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-30}"
-targets="${FUZZ_TARGETS:-fuzz_numbers fuzz_settings fuzz_statefile}"
+targets="${FUZZ_TARGETS:-fuzz_numbers fuzz_settings fuzz_statefile fuzz_profile}"
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTRAVAL_FUZZ=ON
 cmake --build build-fuzz -j "$(nproc)"

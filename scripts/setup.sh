@@ -12,6 +12,9 @@ packages+=(qt6-svg-dev desktop-file-utils appstream groff-base pkgconf binutils 
 packages+=(lintian)
 # The example playbook of ostraval-ctl is tested with ansible-playbook.
 packages+=(ansible-core)
+# The profile schema is checked with python3-jsonschema, the bash completion
+# of ostraval-ctl through bash-completion.
+packages+=(python3-jsonschema bash-completion)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)
 # The accessibility test: a D-Bus session, the AT-SPI registry and its Python client.

@@ -120,6 +120,10 @@ private slots:
             << QByteArray("1\nKV3RAPI: ignoring KV3RAPI_SIM_RANGE=\"x\"\x1b[2J") << kDefaults
             << warningFor("KV3RAPI_SIM_UNPLUGGED", "1\\x0AKV3RAPI: ignoring KV3RAPI_SIM_RANGE=\"x\"\\x1B[2J",
                           "not 0 or 1");
+        // A long value is cut, with its length.
+        QTest::newRow("long value") << QByteArray("KV3RAPI_SIM_FIRMWARE") << QByteArray(5000, '7') << kDefaults
+                                    << warningFor("KV3RAPI_SIM_FIRMWARE", (QByteArray(80, '7') + "... (5000 characters)").constData(),
+                                                  firmware);
     }
 
     void settings()

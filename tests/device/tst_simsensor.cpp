@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include <functional>
+#include <iostream>
+#include <sstream>
 
 #include <unistd.h>
 
@@ -606,6 +608,25 @@ private slots:
         kv3sim::clearTrace();
         GetLastLibErr();
         QCOMPARE(kv3sim::trace(), std::vector<std::string>{"GetLastLibErr status=0 err=0"});
+    }
+
+    // A log that cannot be opened is named in one short plain line, whatever
+    // its name holds.
+    void unopenableLogNamedReadably()
+    {
+        QTemporaryDir dir;
+        kv3sim::Settings settings;
+        settings.logPath = (dir.filePath("missing/") + "\x1b]0;owned\x07\n" + QString(200, 'x')).toStdString();
+        std::ostringstream said;
+        std::streambuf *const standardError = std::cerr.rdbuf(said.rdbuf());
+        kv3sim::reset(settings);
+        std::cerr.rdbuf(standardError);
+        const QString warning = QString::fromStdString(said.str());
+        QVERIFY2(warning.startsWith("KV3RAPI: ignoring KV3RAPI_SIM_LOG=\"") && warning.count('\n') == 1,
+                 qPrintable(warning));
+        QVERIFY2(warning.contains("\\x1B]0;owned\\x07\\x0A") && warning.contains("characters)\": the file cannot"),
+                 qPrintable(warning));
+        QVERIFY(!warning.contains('\x1b') && !warning.contains('\x07') && warning.size() < 200);
     }
 
     // Kept only while switched on, and then only the last kTraceLimit calls.

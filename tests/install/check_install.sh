@@ -41,6 +41,8 @@ expected_files=(
     share/doc/libkv3rapi1/changelog.gz
     share/doc/libkv3rapi-dev/copyright
     share/doc/libkv3rapi-dev/changelog.gz
+    share/ostraval/ostraval-profile.schema.json
+    share/bash-completion/completions/ostraval-ctl
 )
 
 # Installed programs: each answers --version with "NAME VERSION", --help

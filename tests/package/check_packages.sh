@@ -48,7 +48,9 @@ package_files() {
                 usr/share/metainfo/$app_id.metainfo.xml \
                 usr/share/icons/hicolor/scalable/apps/$app_id.svg \
                 usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png \
-                usr/share/man/man1/ostraval-config.1.gz usr/share/man/man1/ostraval-ctl.1.gz ;;
+                usr/share/man/man1/ostraval-config.1.gz usr/share/man/man1/ostraval-ctl.1.gz \
+                usr/share/ostraval/ostraval-profile.schema.json \
+                usr/share/bash-completion/completions/ostraval-ctl ;;
         libkv3rapi1)
             printf '%s\n' "$libdir/libKV3RAPI.so.1.1.0" "$libdir/libKV3RAPI.so.1" ;;
         libkv3rapi-dev)

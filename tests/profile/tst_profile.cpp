@@ -3,7 +3,10 @@
 #include "keyrows.h"
 #include "kv3sim.h"
 #include "profile.h"
+#include "profileschema.h"
 
+#include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -104,11 +107,16 @@ private slots:
     void refusals();
     void everyFaultIsNamed();
     void uniqueKeyNamesImportAsTheirCode();
+    void keysExportByNameOrByCode();
+    void hostileTextIsShownReadable_data();
+    void hostileTextIsShownReadable();
     void outOfBoundsValueExportsWithWarning();
     void assignments_data();
     void assignments();
+    void printedValuesAreAcceptedBack();
     void malformedAssignments_data();
     void malformedAssignments();
+    void schemaFileFollowsTheTables();
 };
 
 void TestProfile::roundTripReproducesStoredBytes_data()
@@ -132,7 +140,7 @@ void TestProfile::roundTripReproducesStoredBytes()
         QJsonObject parsed;
         QVERIFY(profile::parseProfile(text, parsed).isEmpty());
         Records target = randomBytes(random);
-        const QStringList refusals = profile::applyProfile(parsed, target);
+        const QStringList refusals = profile::messagesOf(profile::applyProfile(parsed, target));
         QVERIFY2(refusals.isEmpty(), qPrintable(refusals.join('\n')));
         QCOMPARE(bytesOf(target), bytesOf(source));
     }
@@ -151,8 +159,9 @@ void TestProfile::partialProfileKeepsTheRest_data()
                              << QStringList{"leds.in_range: true -> false"};
     QTest::newRow("key by name alone") << QByteArray(R"({"idle": {"key": {"name": "PGDN"}}})")
                                        << QStringList{"idle.key: none -> PGDN (78)"};
-    QTest::newRow("code wins over name") << QByteArray(R"({"idle": {"key": {"code": 5, "name": "DELETE"}}})")
-                                         << QStringList{"idle.key: none -> b (5)"};
+    QTest::newRow("name and code of one key") << QByteArray(R"({"idle": {"key": {"code": 175, "name": "("}}})")
+                                              << QStringList{"idle.key: none -> ( (175)"};
+    QTest::newRow("schema named") << QByteArray(R"({"$schema": "https://example.org/any"})") << QStringList();
     QTest::newRow("emptied sequence") << QByteArray(R"({"walk_up": {"keys": []}})")
                                       << QStringList{"walk_up.keys[0]: ENTER (40) -> none"};
     QTest::newRow("one reserved group") << QByteArray(R"({"reserved": {"sonar": [1, 2, 65535]}})")
@@ -168,7 +177,7 @@ void TestProfile::partialProfileKeepsTheRest()
     QFETCH(QStringList, expected);
     const Records before = sampleSensor();
     Records after = before;
-    const QStringList refusals = profile::applyProfile(withHeader(fields), after);
+    const QStringList refusals = profile::messagesOf(profile::applyProfile(withHeader(fields), after));
     QVERIFY2(refusals.isEmpty(), qPrintable(refusals.join('\n')));
     QCOMPARE(differenceLines(before, after), expected);
 }
@@ -185,7 +194,7 @@ void TestProfile::gapsKeepTheirPlaces()
 
     // Exported again, the gap is still there and trailing positions are left out.
     const QJsonValue keys = profile::valueAt(profile::profileOf(records), QStringLiteral("walk_up.keys"));
-    const QByteArray expected = "[null,null,{\"code\":175,\"mods\":[],\"name\":\"(\"}]";
+    const QByteArray expected = "[null,null,{\"code\":175,\"mods\":[]}]";
     QCOMPARE(QJsonDocument(keys.toArray()).toJson(QJsonDocument::Compact), expected);
 }
 
@@ -197,7 +206,24 @@ void TestProfile::refusals_data()
     const auto row = [](const char *name, const char *fields, const char *expected) {
         QTest::newRow(name) << QJsonDocument(withHeader(fields)).toJson() << QString::fromUtf8(expected);
     };
-    QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "not JSON: ";
+    QTest::newRow("not JSON") << QByteArray("{\n  \"format\": \"ostraval-profile\",\n  \"version\": 1 x}")
+                              << "not JSON: unterminated object at line 3, column 17";
+    QTest::newRow("number JSON cannot hold") << QByteArray(R"({"format": "ostraval-profile", "detection_range": 1e400})")
+                                             << "detection_range: 1e400 is a number JSON cannot hold (line 1, column 51)";
+    QTest::newRow("number JSON cannot hold, in a list")
+        << QByteArray("{\"reserved\": {\"sonar\": [0,\n -1e-400, 0]}}")
+        << "reserved.sonar[1]: -1e-400 is a number JSON cannot hold (line 2, column 2)";
+    QTest::newRow("member named twice")
+        << QByteArray("{\"format\": \"evil\",\n \"format\": \"ostraval-profile\", \"version\": 1}")
+        << "format: named again on line 2 (first on line 1)";
+    QTest::newRow("member with percent signs named twice") << QByteArray("{\"%1%2\": 1, \"%1%2\": 2}")
+                                                           << "%1%2: named again on line 1 (first on line 1)";
+    QTest::newRow("number JSON cannot hold, in a member with percent signs")
+        << QByteArray("{\"%1\": 1e400}") << "%1: 1e400 is a number JSON cannot hold (line 1, column 8)";
+    QTest::newRow("member named twice, once escaped")
+        << QByteArray("{\"format\": \"ostraval-profile\", \"version\": 1,\n \"walk_away\": {\"keys\": [null,\n"
+                      " {\"code\": 4, \"\\u0063ode\": 5}]}}")
+        << "walk_away.keys[1].code: named again on line 3 (first on line 3)";
     QTest::newRow("not an object") << QByteArray("[1, 2]") << "not a profile";
     QTest::newRow("another format") << QByteArray(R"({"format": "other", "version": 1})")
                                     << R"(format: "other" is not allowed: expected "ostraval-profile")";
@@ -219,11 +245,15 @@ void TestProfile::refusals_data()
         R"(walk_away.keys[1].name: "DEL" is not allowed: expected a key name of the key table)");
     row("name of two keys", R"({"walk_away": {"keys": [{"name": "("}]}})",
         R"(walk_away.keys[0].name: "(" names 2 keys (codes 166 and 175): give its "code" instead)");
+    row("name and code of two keys", R"({"walk_away": {"keys": [{"name": "b", "code": 15}]}})",
+        R"(walk_away.keys[0]: the name "b" and the code 15 disagree: "b" is code 5, code 15 is "l")");
+    row("unknown name with a code", R"({"idle": {"key": {"name": "NOSUCHKEY", "code": 15}}})",
+        R"(idle.key.name: "NOSUCHKEY" is not allowed: expected a key name of the key table (for example "DELETE") for code 15, "l")");
     row("unknown modifier", R"({"walk_away": {"keys": [null, null, {"code": 4, "mods": ["left-cmd"]}]}})",
         R"(walk_away.keys[2].mods[0]: "left-cmd" is not allowed: expected one of left-ctrl, left-shift, left-alt, left-gui, right-ctrl, right-shift, right-alt, right-gui)");
     row("modifiers as a number", R"({"idle": {"key": {"code": 4, "mods": 5}}})", "idle.key.mods: 5 is not allowed: expected a list");
     row("key code above 255", R"({"idle": {"key": {"code": 256}}})", "idle.key.code: 256 is not allowed: expected a whole number from 0 to 255");
-    row("keystroke without a key", R"({"idle": {"key": {"mods": []}}})", "idle.key: {\"mods\":[]} is not allowed: expected a keystroke with a \"code\"");
+    row("keystroke without a key", R"({"idle": {"key": {"mods": []}}})", "idle.key: {\"mods\":[]} is not allowed: expected a keystroke with a key \"name\" or a \"code\"");
     row("unknown keystroke field", R"({"idle": {"key": {"code": 4, "shift": true}}})", "idle.key.shift: unknown field: allowed are code, name, mods");
     row("six keys", R"({"walk_up": {"keys": [null, null, null, null, null, null]}})",
         "walk_up.keys: [null,null,null,null,null,null] is not allowed: expected a list of at most 5 keystrokes");
@@ -240,9 +270,9 @@ void TestProfile::refusals()
     const Records before = sampleSensor();
     Records records = before;
     QJsonObject parsed;
-    QStringList messages = profile::parseProfile(text, parsed);
+    QStringList messages = profile::messagesOf(profile::parseProfile(text, parsed));
     if (messages.isEmpty())
-        messages = profile::applyProfile(parsed, records);
+        messages = profile::messagesOf(profile::applyProfile(parsed, records));
     QVERIFY2(messages.join('\n').contains(expected), qPrintable(messages.join('\n')));
     QCOMPARE(bytesOf(records), bytesOf(before));
 }
@@ -250,9 +280,13 @@ void TestProfile::refusals()
 void TestProfile::everyFaultIsNamed()
 {
     Records records = sampleSensor();
-    const QStringList refusals = profile::applyProfile(
+    const profile::Refusals refusals = profile::applyProfile(
         withHeader(R"({"detection_range": 99, "walk_away": {"keys": [{"name": "nope"}]}, "extra": 1})"), records);
     QCOMPARE(refusals.size(), 3);
+    // Each names its place, what is there and what is allowed, for scripts.
+    QCOMPARE(refusals[1].path, QString("detection_range"));
+    QCOMPARE(refusals[1].value, QJsonValue(99));
+    QCOMPARE(refusals[1].allowed, QString("a whole number from 14 to 60"));
 }
 
 void TestProfile::uniqueKeyNamesImportAsTheirCode()
@@ -261,14 +295,74 @@ void TestProfile::uniqueKeyNamesImportAsTheirCode()
         const QString name = QString::fromUtf8(row.name);
         QJsonObject key{{QStringLiteral("name"), name}};
         Records records;
-        const QStringList refusals = profile::applyProfile(
+        const profile::Refusals refusals = profile::applyProfile(
             withHeader(QJsonDocument(QJsonObject{{"idle", QJsonObject{{"key", key}}}}).toJson()), records);
         if (name == QLatin1String("(") || name == QLatin1String(")")) {
             QVERIFY(!refusals.isEmpty());
             continue;
         }
-        QVERIFY2(refusals.isEmpty(), qPrintable(name + ": " + refusals.join('\n')));
+        QVERIFY2(refusals.isEmpty(), qPrintable(name + ": " + profile::messagesOf(refusals).join('\n')));
         QCOMPARE(records.idle.KeyCode, int16_t(row.code));
+    }
+}
+
+// A key goes out by the name that is its code's alone, so that editing the
+// name is the edit that changes the key; other codes go out by number.
+void TestProfile::keysExportByNameOrByCode()
+{
+    for (int code = 0; code <= 0xFF; ++code) {
+        Records records;
+        records.walkUp.KeyCode[0] = static_cast<int16_t>(code);
+        records.walkUp.KeyMods[0] = 2;
+        records.walkUp.KeyCount = 1;
+        const QJsonObject key = profile::valueAt(profile::profileOf(records), "walk_up.keys[0]").toObject();
+        // The row of the code, and how many rows bear its name.
+        QString name;
+        for (const config::KeyRow &row : config::standardKeyRows())
+            if (row.code == code)
+                name = QString::fromUtf8(row.name);
+        const auto rows = std::count_if(config::standardKeyRows().begin(), config::standardKeyRows().end(),
+                                        [&name](const config::KeyRow &row) { return name == row.name; });
+        const bool byName = !name.isEmpty() && rows == 1;
+        QCOMPARE(key.keys(), byName ? QStringList({"mods", "name"}) : QStringList({"code", "mods"}));
+        if (byName)
+            QCOMPARE(key.value("name").toString(), name);
+    }
+}
+
+void TestProfile::hostileTextIsShownReadable_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("terminal escapes in a member name")
+        << QByteArray("{\"\\u001b]0;owned\\u0007\\u001b[2J\\n\": 1}") << "\\x1B]0;owned\\x07\\x1B[2J\\x0A: unknown field";
+    QTest::newRow("member name that looks like a list position")
+        << QByteArray("{\"[0]\\u0000\\u001b[2J\": 1}") << "[0]\\x00\\x1B[2J: unknown field";
+    QTest::newRow("escapes in a value") << QByteArray("{\"format\": \"\\u009b31m\\u202e\"}") << R"(format: "\x9B31m\u202E")";
+    QTest::newRow("long member name") << "{\"" + QByteArray(100000, 'a') + "\": 1}"
+                                      << QString(80, 'a') + "... (100000 characters): unknown field";
+    QTest::newRow("deep path") << QByteArray("{\"a\": ").repeated(300) + "{\"b\": 1, \"b\": 2}" + QByteArray("}").repeated(300)
+                               << "... (601 characters): named again on line 1";
+    QTest::newRow("long value") << "{\"detection_range\": \"" + QByteArray(5000, 'b') + "\"}"
+                                << "detection_range: \"" + QString(79, 'b') + "... (5002 characters) is not allowed";
+}
+
+// Text from a profile comes back in messages as one short plain line.
+void TestProfile::hostileTextIsShownReadable()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, expected);
+    QJsonObject parsed;
+    Records records = sampleSensor();
+    profile::Refusals refusals = profile::parseProfile(text, parsed);
+    if (refusals.isEmpty())
+        refusals = profile::applyProfile(parsed, records);
+    const QString messages = profile::messagesOf(refusals).join('\n');
+    QVERIFY2(messages.contains(expected), qPrintable(messages));
+    for (const profile::Refusal &refusal : refusals) {
+        QVERIFY2(refusal.message.size() < 400, qPrintable(refusal.message.left(400)));
+        for (const QChar c : refusal.message)
+            QVERIFY2(c.category() != QChar::Other_Control && c.category() != QChar::Other_Format, qPrintable(refusal.message));
     }
 }
 
@@ -285,7 +379,7 @@ void TestProfile::outOfBoundsValueExportsWithWarning()
     QVERIFY(warnings[1].startsWith("walk_away: the sensor's key count 4 does not agree with its 1 keys"));
 
     Records target;
-    QCOMPARE(profile::applyProfile(exported, target).value(0),
+    QCOMPARE(profile::applyProfile(exported, target).value(0).message,
              QStringLiteral("detection_range: 70 is not allowed: expected a whole number from 14 to 60"));
 }
 
@@ -308,6 +402,14 @@ void TestProfile::assignments_data()
                                 << QStringList{"idle.key: none -> left-shift+a (4)"};
     QTest::newRow("boolean") << QStringList{"leds.out_of_range=true"}
                              << QStringList{"leds.out_of_range: false -> true"};
+    QTest::newRow("LEDs as show prints them") << QStringList{"leds.out_of_range=on", "leds.in_range=off"}
+                                              << QStringList{"leds.in_range: true -> false", "leds.out_of_range: false -> true"};
+    QTest::newRow("keystrokes as show prints them")
+        << QStringList{"walk_away.keys[0]=none", "walk_up.keys[1]=right-alt+KP + (87)", "idle.key=left-ctrl++ (174)",
+                       "walk_up.keys[2]=( (166)", "walk_up.keys[3]=code 50"}
+        << QStringList{"idle.key: none -> left-ctrl++ (174)", "walk_away.keys[0]: left-ctrl+a (4) -> none",
+                       "walk_up.keys[1]: none -> right-alt+KP + (87)", "walk_up.keys[2]: none -> ( (166)",
+                       "walk_up.keys[3]: none -> code 50"};
 }
 
 void TestProfile::assignments()
@@ -315,14 +417,36 @@ void TestProfile::assignments()
     QFETCH(QStringList, assignments);
     QFETCH(QStringList, expected);
     const Records before = sampleSensor();
-    const QJsonObject current = profile::profileOf(before, nullptr, profile::KeyList::Full);
+    const QJsonObject current = profile::profileOf(before, nullptr, profile::Layout::Full);
     QJsonObject partial;
     for (const QString &assignment : assignments)
-        QCOMPARE(profile::addAssignment(partial, current, assignment), QString());
+        QVERIFY(!profile::addAssignment(partial, current, assignment));
     Records after = before;
-    const QStringList refusals = profile::applyProfile(partial, after, profile::Header::None);
+    const QStringList refusals = profile::messagesOf(profile::applyProfile(partial, after, profile::Header::None));
     QVERIFY2(refusals.isEmpty(), qPrintable(refusals.join('\n')));
     QCOMPARE(differenceLines(before, after), expected);
+}
+
+// Every field path with the value that diff and show print for it, given to
+// set, reproduces that configuration.
+void TestProfile::printedValuesAreAcceptedBack()
+{
+    QRandomGenerator random(7);
+    for (int round = 0; round < 200; ++round) {
+        const Records target = randomExportable(random);
+        const Records start = randomExportable(random);
+        const QJsonObject printed = profile::profileOf(target, nullptr, profile::Layout::Full);
+        const QJsonObject current = profile::profileOf(start, nullptr, profile::Layout::Full);
+        QJsonObject partial;
+        for (const QString &path : profile::fieldPaths()) {
+            const QString assignment = path + '=' + profile::valueText(profile::valueAt(printed, path));
+            QVERIFY2(!profile::addAssignment(partial, current, assignment), qPrintable(assignment));
+        }
+        Records after = start;
+        const QStringList refusals = profile::messagesOf(profile::applyProfile(partial, after, profile::Header::None));
+        QVERIFY2(refusals.isEmpty(), qPrintable(refusals.join('\n')));
+        QCOMPARE(bytesOf(after), bytesOf(target));
+    }
 }
 
 void TestProfile::malformedAssignments_data()
@@ -338,9 +462,17 @@ void TestProfile::malformedAssignments()
 {
     QFETCH(QString, assignment);
     QJsonObject partial;
-    QVERIFY(!profile::addAssignment(partial, profile::profileOf(sampleSensor(), nullptr, profile::KeyList::Full),
-                                    assignment)
-                 .isEmpty());
+    QVERIFY(profile::addAssignment(partial, profile::profileOf(sampleSensor(), nullptr, profile::Layout::Full),
+                                   assignment));
+}
+
+// The repository's schema file says what the tables say; after a change to
+// them: build/profile/ostraval-profile-schema > profile/ostraval-profile.schema.json
+void TestProfile::schemaFileFollowsTheTables()
+{
+    QFile file(QStringLiteral(OSTRAVAL_SCHEMA_FILE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), profile::profileSchemaText());
 }
 
 QTEST_GUILESS_MAIN(TestProfile)

@@ -1,0 +1,135 @@
+#include "files.h"
+
+#include "output.h"
+#include "readable.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ctl {
+
+namespace {
+
+bool isStandardStream(const QString &name)
+{
+    return name == QLatin1String("-");
+}
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+std::nullopt_t cannotRead(const QString &name, const QString &why)
+{
+    fail(kRefused, QStringLiteral("%1: cannot read: %2").arg(shownName(name), why));
+    return std::nullopt;
+}
+
+// Opens a profile path for reading without waiting on it: a FIFO would block
+// an ordinary open until a writer came. -1 after a message.
+int openRegularFile(const QString &name)
+{
+    const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        cannotRead(name, systemError(errno));
+        return -1;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        fail(kRefused,
+             QStringLiteral(
+                 "%1: not a regular file: a profile is read from a file, or from standard input "
+                 "given as -")
+                 .arg(shownName(name)));
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+// Up to `limit` bytes; nothing (errno set) on a read error.
+std::optional<QByteArray> readUpTo(int fd, qint64 limit)
+{
+    QByteArray text;
+    char buffer[16384];
+    while (text.size() < limit) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        text.append(buffer, got);
+    }
+    return text;
+}
+
+} // namespace
+
+QString shownName(const QString &name)
+{
+    return isStandardStream(name) ? QStringLiteral("standard input") : profile::readable(name);
+}
+
+std::optional<QByteArray> readProfileFile(const QString &name)
+{
+    const int fd = isStandardStream(name) ? STDIN_FILENO : openRegularFile(name);
+    if (fd < 0)
+        return std::nullopt;
+    const std::optional<QByteArray> text = readUpTo(fd, kMaxProfileSize + 1);
+    const int readError = errno;
+    if (fd != STDIN_FILENO)
+        ::close(fd);
+    if (!text)
+        return cannotRead(name, systemError(readError));
+    if (text->size() > kMaxProfileSize) {
+        fail(kRefused, QStringLiteral("%1: larger than %2 bytes: not a profile")
+                           .arg(shownName(name), QString::number(kMaxProfileSize)));
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool writeOutputFile(const QString &name, const QByteArray &bytes)
+{
+    if (isStandardStream(name)) {
+        printOutRaw(bytes);
+        return true;
+    }
+    // Qt 6.4's QSaveFile::commit() renames the new file into place even when
+    // its buffered data could not be written at the flush (a full disk), and
+    // ignores a failed sync: the file is written unbuffered, the write
+    // checked, and synced here before the commit, which then only renames.
+    QSaveFile file(name);
+    QString why;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        why = file.errorString();
+    } else if (errno = 0; file.write(bytes) != bytes.size()) {
+        why = file.error() != QFileDevice::NoError ? file.errorString()
+                                                   : systemError(errno != 0 ? errno : EIO);
+        file.cancelWriting();
+    } else if (::fsync(file.handle()) != 0) {
+        why = systemError(errno);
+        file.cancelWriting();
+    }
+    if (why.isEmpty() && file.commit())
+        return true;
+    if (why.isEmpty())
+        why = file.errorString();
+    const QString kept = QFile::exists(name) ? QStringLiteral("the file is as it was")
+                                             : QStringLiteral("no file was made");
+    fail(kOutputFailed, QStringLiteral("%1: cannot write: %2; %3")
+                            .arg(shownName(name), profile::readable(why), kept));
+    return false;
+}
+
+} // namespace ctl

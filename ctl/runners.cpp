@@ -1,0 +1,389 @@
+#include "runners.h"
+
+#include "files.h"
+#include "output.h"
+#include "profile.h"
+#include "rangewatch.h"
+#include "readable.h"
+#include "sensor.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace ctl {
+
+namespace {
+
+// --- Reading and changing the sensor ----------------------------------------
+
+int failCall(int status, const QString &what, const SensorFailure &failure)
+{
+    return fail(Failure{status, what + failureText(failure), failure, {}});
+}
+
+int failWrite(const WriteFailure &failed)
+{
+    QString message =
+        failureText(failed.failure) +
+        QStringLiteral("; nothing was committed: the stored configuration is as it was");
+    if (failed.reload)
+        message +=
+            QStringLiteral("; while taking back the stored configuration, ") +
+            failureText(*failed.reload) +
+            QStringLiteral("; the sensor works with uncommitted values until it is restarted");
+    return fail(Failure{kSensorFailed, message, failed.failure, {}});
+}
+
+// Connects and reads the stored configuration; an exit status on failure.
+std::optional<int> connectAndRead(Sensor &sensor, Records &records)
+{
+    if (const auto failure = sensor.connect())
+        return failCall(kSensorFailed, QStringLiteral("cannot reach the sensor: "), *failure);
+    if (const auto failure = sensor.readStored(records))
+        return failCall(kSensorFailed, QStringLiteral("cannot read the stored configuration: "),
+                        *failure);
+    return std::nullopt;
+}
+
+// The records as a profile, its warnings on standard error.
+QJsonObject exported(const Records &records)
+{
+    QStringList warnings;
+    QJsonObject profile = profile::profileOf(records, &warnings);
+    for (const QString &warning : warnings)
+        complain(QStringLiteral("warning: ") + warning);
+    return profile;
+}
+
+QJsonArray changesJson(const QList<profile::Difference> &differences)
+{
+    QJsonArray changes;
+    for (const profile::Difference &difference : differences)
+        changes << QJsonObject{{QStringLiteral("path"), difference.path},
+                               {QStringLiteral("before"), difference.before},
+                               {QStringLiteral("after"), difference.after}};
+    return changes;
+}
+
+// What a changing command did, or would do with --check: for people one line
+// per field that changed, for scripts the changes and both configurations.
+void reportOutcome(const Records &before, const Records &after, bool check, bool json)
+{
+    const QList<profile::Difference> differences = profile::differences(before, after);
+    const bool changed = !(before == after);
+    if (json) {
+        printJson(QJsonObject{{QStringLiteral("changed"), changed},
+                              {QStringLiteral("check"), check},
+                              {QStringLiteral("changes"), changesJson(differences)},
+                              {QStringLiteral("before"), profile::profileOf(before)},
+                              {QStringLiteral("after"), profile::profileOf(after)}});
+        return;
+    }
+    for (const profile::Difference &difference : differences)
+        printOut(profile::differenceLine(difference));
+    if (!changed)
+        printOut(QStringLiteral("No change: the sensor already holds these values."));
+    else if (check)
+        printOut(QStringLiteral("Check only: %1 field(s) would change; nothing was sent.")
+                     .arg(differences.size()));
+    else
+        printOut(
+            QStringLiteral("Changed: %1 field(s) written and committed.").arg(differences.size()));
+}
+
+// Sends the wanted configuration when it differs from the stored one.
+int changeTo(Sensor &sensor, const Records &stored, const Records &wanted, const Arguments &args)
+{
+    const bool check = args.has("--check");
+    if (!(stored == wanted) && !check) {
+        if (const auto failure = sensor.write(wanted))
+            return failWrite(*failure);
+    }
+    reportOutcome(stored, wanted, check, args.has("--json"));
+    return kSuccess;
+}
+
+// --- Profiles -------------------------------------------------------------------
+
+// "profile refused (50000 problems, the first 20 named); nothing was sent"
+int refuse(const QString &prefix, const QString &what, const profile::Refusals &refusals)
+{
+    const QString counted = refusals.size() > kListedProblems
+                                ? QStringLiteral(" (%1 problems, the first %2 named)")
+                                      .arg(refusals.size())
+                                      .arg(kListedProblems)
+                                : QString();
+    return fail(Failure{kRefused,
+                        prefix + what + QStringLiteral(" refused") + counted +
+                            QStringLiteral("; nothing was sent"),
+                        std::nullopt, refusals});
+}
+
+// The profile in a file, checked as a whole before the sensor is asked.
+std::optional<QJsonObject> readProfile(const QString &name)
+{
+    const std::optional<QByteArray> text = readProfileFile(name);
+    if (!text)
+        return std::nullopt;
+    QJsonObject profile;
+    profile::Refusals refusals = profile::parseProfile(*text, profile);
+    if (refusals.isEmpty()) {
+        Records anyRecords;
+        refusals = profile::applyProfile(profile, anyRecords);
+    }
+    if (!refusals.isEmpty()) {
+        for (profile::Refusal &refusal : refusals)
+            refusal.message = shownName(name) + QStringLiteral(": ") + refusal.message;
+        refuse(shownName(name) + QStringLiteral(": "), QStringLiteral("profile"), refusals);
+        return std::nullopt;
+    }
+    return profile;
+}
+
+// The stored configuration and what the profile named by the first operand
+// makes of it: the profile is checked as a whole before the sensor is asked.
+// An exit status when either fails.
+std::optional<int> storedAndWanted(const Arguments &args, Sensor &sensor, Records &stored,
+                                   Records &wanted)
+{
+    const std::optional<QJsonObject> profile = readProfile(args.operands.first());
+    if (!profile)
+        return kRefused;
+    if (const auto status = connectAndRead(sensor, stored))
+        return status;
+    wanted = stored;
+    profile::applyProfile(*profile, wanted); // already checked
+    return std::nullopt;
+}
+
+// --- Show -------------------------------------------------------------------------
+
+QString firmwareText(int32_t version)
+{
+    return QStringLiteral("%1%2.%3%4")
+        .arg((version >> 12) & 0xF, 0, 16)
+        .arg((version >> 8) & 0xF, 0, 16)
+        .arg((version >> 4) & 0xF, 0, 16)
+        .arg(version & 0xF, 0, 16)
+        .toUpper();
+}
+
+// "[0] left-ctrl+a (4), [1] none": positions numbered as their paths are.
+QString keysText(const QJsonValue &keys)
+{
+    QStringList positions;
+    const QJsonArray list = keys.toArray();
+    for (qsizetype i = 0; i < list.size(); ++i)
+        positions << QStringLiteral("[%1] %2").arg(i).arg(profile::valueText(list[i]));
+    return positions.isEmpty() ? QStringLiteral("none") : positions.join(QStringLiteral(", "));
+}
+
+// Every value is printed as set takes it for that field; units stand in the labels.
+void printShow(const QJsonObject &p, int32_t firmware, const ObjRangeInfo &range)
+{
+    const auto value = [&p](const char *path) {
+        return profile::valueAt(p, QString::fromLatin1(path));
+    };
+    const auto onOff = [&](const char *led) {
+        const QString path = QStringLiteral("leds.") + QLatin1String(led);
+        return QLatin1String(led) + (profile::valueAt(p, path).toBool() ? QStringLiteral(" on")
+                                                                        : QStringLiteral(" off"));
+    };
+    const auto number = [&](const char *path) { return QString::number(value(path).toInteger()); };
+    const QList<std::pair<const char *, QString>> lines = {
+        {"Firmware version", firmwareText(firmware)},
+        {"Detection range (inches)", number("detection_range")},
+        {"Walk-away delay (s)", number("walk_away_delay")},
+        {"Walk-up delay (s)", number("walk_up_delay")},
+        {"Power-up delay (s)", number("power_up_delay")},
+        {"LEDs", QStringList{onOff("in_range"), onOff("out_of_range"), onOff("transition")}.join(
+                     QStringLiteral(", "))},
+        {"Idle keystroke", profile::valueText(value("idle.key"))},
+        {"Idle rate", number("idle.rate")},
+        {"Walk-away keys", keysText(value("walk_away.keys"))},
+        {"Walk-away key delay (s)", number("walk_away.key_delay")},
+        {"Walk-up keys", keysText(value("walk_up.keys"))},
+        {"Walk-up key delay (s)", number("walk_up.key_delay")},
+        {"Measured", plainLine(range)},
+    };
+    for (const auto &[label, text] : lines)
+        printOut(QStringLiteral("%1 %2")
+                     .arg(QString::fromLatin1(label) + QLatin1Char(':'), -26)
+                     .arg(text));
+}
+
+// Records whose every keystroke is set, so that every path into a keystroke
+// names something.
+Records everyKeyInUse()
+{
+    Records records;
+    for (WalkParms *walk : {&records.walkAway, &records.walkUp})
+        for (int i = 0; i < 5; ++i)
+            walk->KeyCode[i] = 4;
+    records.idle.KeyCode = 4;
+    return records;
+}
+
+QString rawText(const QJsonValue &value)
+{
+    const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(text.mid(1, text.size() - 2));
+}
+
+} // namespace
+
+int runShow(const Arguments &args)
+{
+    Sensor sensor;
+    Records records;
+    if (const auto status = connectAndRead(sensor, records))
+        return *status;
+    ObjRangeInfo range{};
+    if (const auto failure = sensor.range(range))
+        return failCall(kSensorFailed, QStringLiteral("cannot read the range: "), *failure);
+    QJsonObject profile = exported(records);
+    if (args.has("--json")) {
+        profile[QStringLiteral("firmware")] = firmwareText(sensor.firmware());
+        profile[QStringLiteral("range")] = rangeJson(range);
+        printJson(profile);
+    } else {
+        printShow(profile, sensor.firmware(), range);
+    }
+    return kSuccess;
+}
+
+int runExport(const Arguments &args)
+{
+    Sensor sensor;
+    Records records;
+    if (const auto status = connectAndRead(sensor, records))
+        return *status;
+    const QString file = args.operands.value(0, QStringLiteral("-"));
+    return writeOutputFile(file, profile::profileText(exported(records))) ? kSuccess
+                                                                          : kOutputFailed;
+}
+
+int runImport(const Arguments &args)
+{
+    Sensor sensor;
+    Records stored;
+    Records wanted;
+    if (const auto status = storedAndWanted(args, sensor, stored, wanted))
+        return *status;
+    return changeTo(sensor, stored, wanted, args);
+}
+
+int runDiff(const Arguments &args)
+{
+    Sensor sensor;
+    Records stored;
+    Records wanted;
+    if (const auto status = storedAndWanted(args, sensor, stored, wanted))
+        return *status;
+    const QList<profile::Difference> differences = profile::differences(stored, wanted);
+    if (args.has("--json")) {
+        printJson(QJsonObject{{QStringLiteral("differs"), !differences.isEmpty()},
+                              {QStringLiteral("changes"), changesJson(differences)}});
+    } else {
+        for (const profile::Difference &difference : differences)
+            printOut(profile::differenceLine(difference));
+    }
+    return differences.isEmpty() ? kSuccess : kDiffers;
+}
+
+int runGet(const Arguments &args)
+{
+    const QString path = args.operands.first();
+    const auto detailed = [](const Records &records) {
+        return profile::profileOf(records, nullptr, profile::Layout::Detailed);
+    };
+    if (profile::valueAt(detailed(everyKeyInUse()), path).isUndefined())
+        return fail(
+            kRefused,
+            QStringLiteral("no field \"%1\"; fields are %2, and the parts of these (for example "
+                           "walk_away.keys[0].name)")
+                .arg(profile::readable(path), profile::fieldPaths().join(QStringLiteral(", "))));
+    Sensor sensor;
+    Records records;
+    if (const auto status = connectAndRead(sensor, records))
+        return *status;
+    const QJsonValue value = profile::valueAt(detailed(records), path);
+    // A part of an empty keystroke, or the name of a code without one, is absent.
+    printOut(value.isString()      ? value.toString()
+             : value.isUndefined() ? QStringLiteral("null")
+                                   : rawText(value));
+    return kSuccess;
+}
+
+int runSet(const Arguments &args)
+{
+    // The form of every assignment is checked before the sensor is asked.
+    const QJsonObject anyProfile = profile::profileOf(Records{}, nullptr, profile::Layout::Full);
+    profile::Refusals malformed;
+    for (const QString &assignment : args.operands) {
+        QJsonObject unused;
+        if (const auto why = profile::addAssignment(unused, anyProfile, assignment))
+            malformed << *why;
+    }
+    if (!malformed.isEmpty())
+        return refuse(QString(), QStringLiteral("assignments"), malformed);
+    Sensor sensor;
+    Records stored;
+    if (const auto status = connectAndRead(sensor, stored))
+        return *status;
+    const QJsonObject current = profile::profileOf(stored, nullptr, profile::Layout::Full);
+    QJsonObject partial;
+    for (const QString &assignment : args.operands)
+        profile::addAssignment(partial, current, assignment);
+    Records wanted = stored;
+    if (const profile::Refusals refusals =
+            profile::applyProfile(partial, wanted, profile::Header::None);
+        !refusals.isEmpty())
+        return refuse(QString(), QStringLiteral("values"), refusals);
+    return changeTo(sensor, stored, wanted, args);
+}
+
+// Sends the reset only when the stored configuration is not the factory one.
+int runReset(const Arguments &args)
+{
+    const bool check = args.has("--check");
+    if (!args.has("--yes") && !check)
+        return fail(
+            kRefused,
+            QStringLiteral("reset returns every setting to its factory value; give --yes to do it, "
+                           "or --check to see what it would change"));
+    Sensor sensor;
+    Records before;
+    if (const auto status = connectAndRead(sensor, before))
+        return *status;
+    const Records factory = profile::factoryRecords();
+    Records after = before;
+    if (!(before == factory) && check) {
+        after = factory;
+    } else if (!(before == factory)) {
+        if (const auto failure = sensor.resetFactory())
+            return failWrite(*failure);
+        if (const auto failure = sensor.readStored(after))
+            return failCall(kSensorFailed,
+                            QStringLiteral("reset done, but cannot read the configuration back: "),
+                            *failure);
+    }
+    reportOutcome(before, after, check, args.has("--json"));
+    return kSuccess;
+}
+
+int runRange(const Arguments &args)
+{
+    Sensor sensor;
+    Records records;
+    if (const auto status = connectAndRead(sensor, records))
+        return *status;
+    RangeOptions options;
+    options.watch = args.has("--watch");
+    options.json = args.has("--json");
+    options.count = args.count;
+    options.detectionRange = records.sonar.MaxDist;
+    return showRange(sensor, options);
+}
+
+} // namespace ctl
