@@ -55,20 +55,20 @@ int openRegularFile(const QString &name)
     return fd;
 }
 
-// Up to `limit` bytes; nothing (errno set) on a read error.
-std::optional<QByteArray> readUpTo(int fd, qint64 limit)
+// Up to `limit` bytes of an open file; nothing, with the reason in `why`,
+// on a read error. (Read through QFile, which reads on until the limit or the
+// end, whatever a pipe hands over at a time.)
+std::optional<QByteArray> readUpTo(int fd, qint64 limit, QString &why)
 {
-    QByteArray text;
-    char buffer[16384];
-    while (text.size() < limit) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            break;
-        text.append(buffer, got);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
+        why = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray text = file.read(limit);
+    if (file.error() != QFileDevice::NoError) {
+        why = file.errorString();
+        return std::nullopt;
     }
     return text;
 }
@@ -85,12 +85,12 @@ std::optional<QByteArray> readProfileFile(const QString &name)
     const int fd = isStandardStream(name) ? STDIN_FILENO : openRegularFile(name);
     if (fd < 0)
         return std::nullopt;
-    const std::optional<QByteArray> text = readUpTo(fd, kMaxProfileSize + 1);
-    const int readError = errno;
+    QString why;
+    const std::optional<QByteArray> text = readUpTo(fd, kMaxProfileSize + 1, why);
     if (fd != STDIN_FILENO)
         ::close(fd);
     if (!text)
-        return cannotRead(name, systemError(readError));
+        return cannotRead(name, why);
     if (text->size() > kMaxProfileSize) {
         fail(kRefused, QStringLiteral("%1: larger than %2 bytes: not a profile")
                            .arg(shownName(name), QString::number(kMaxProfileSize)));
