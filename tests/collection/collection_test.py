@@ -91,8 +91,9 @@ class Collection:
 # --- Playbooks ------------------------------------------------------------------
 
 class Desk:
-    def __init__(self, fleet, name, setup, env, groups):
+    def __init__(self, fleet, name, setup, env, groups, host_vars):
         self.name = name
+        self.host_vars = host_vars
         self.state = os.path.join(fleet.work, name + ".bin")
         self.log = os.path.join(fleet.work, name + ".log")
         self.env = dict(env, KV3RAPI_SIM_STATE=self.state, KV3RAPI_SIM_LOG=self.log, KV3RAPI_SIM_RANGE="30")
@@ -154,8 +155,8 @@ class Fleet:
         self.env = collection.env(work)
         self.desks = {}
 
-    def add(self, name, setup=(), env=None, groups=("sensors",)):
-        self.desks[name] = Desk(self, name, setup, env or {}, groups)
+    def add(self, name, setup=(), env=None, groups=("sensors",), host_vars=None):
+        self.desks[name] = Desk(self, name, setup, env or {}, groups, host_vars or {})
         return self.desks[name]
 
     def write_inventory(self):
@@ -163,6 +164,7 @@ class Fleet:
         for desk in self.desks.values():
             host = {"ansible_connection": "local", "ansible_python_interpreter": PYTHON,
                     "ostraval_ctl": self.ctl, "ostraval_environment": desk.env}
+            host.update(desk.host_vars)
             for group in desk.groups:
                 groups.setdefault(group, {"hosts": {}})["hosts"][desk.name] = host
         path = os.path.join(self.work, "inventory.yml")
@@ -243,40 +245,52 @@ def changes_by_path(changes):
 
 
 EXAMPLE_TASK = "Apply the profile to the sensor"
-PROFILE_LINES = {
-    "walk_away_delay": ("walk_away_delay: 5", "walk_away_delay: 10"),
-    "walk_away.keys[0]": ("walk_away.keys[0]: none", "walk_away.keys[0]: left-gui+l"),
-    "walk_up.keys[0]": ("walk_up.keys[0]: none", "walk_up.keys[0]: SPACE5"),
-}
+FRESH_CHANGES = ["walk_away_delay: 5 -> 10", "walk_away.keys[0]: none -> left-gui+l", "walk_up.keys[0]: none -> SPACE5"]
 
 # The example's desks: how each is set up, its sensor's failure settings, the
-# fields the example profile changes there, and what the task does in check
-# mode and in a real run.
+# fields of its own profile that differ from the example's, the lines --diff
+# shows ("path: before -> after"), and what the task does in check mode and in
+# a real run.
 EXAMPLE_DESKS = [
-    # name, set-up commands, environment, changed fields, check mode, real run
-    ("desk-fresh", [], {}, ["walk_away_delay", "walk_away.keys[0]", "walk_up.keys[0]"], "changed", "changed"),
+    # name, set-up, environment, own profile, changes shown, check mode, real run
+    ("desk-fresh", [], {}, None, FRESH_CHANGES, "changed", "changed"),
     # Differs in one field; its detection range, which the profile leaves out, stays.
     ("desk-near", [["set", "detection_range=40", "walk_away_delay=10", "walk_away.keys[0]=left-gui+l (15)"]], {},
-     ["walk_up.keys[0]"], "changed", "changed"),
-    ("desk-same", [["import", "PROFILE"]], {}, [], "ok", "ok"),
+     None, ["walk_up.keys[0]: none -> SPACE5"], "changed", "changed"),
+    ("desk-same", [["import", "PROFILE"]], {}, None, [], "ok", "ok"),
+    # A profile of its own, named in its host variables.
+    ("desk-reception", [["import", "PROFILE"]], {}, {"walk_away_delay": 20, "leds": {"transition": False}},
+     ["walk_away_delay: 10 -> 20", "leds.transition: true -> false"], "changed", "changed"),
     # Holds the profile but a walk-away key count of 2 for its one key.
-    ("desk-miscounted", [["import", "PROFILE"], lambda desk: desk.store_walk_away_key_count(2)], {},
-     ["walk_away.key_count"], "changed", "changed"),
-    ("desk-unplugged", [["set", "detection_range=50"]], {"KV3RAPI_SIM_UNPLUGGED": "1"}, None, "failed", "failed"),
-    ("desk-commit-fails", [["set", "detection_range=50"]], {"KV3RAPI_SIM_FAIL": "WriteCfg"},
-     ["walk_away_delay", "walk_away.keys[0]", "walk_up.keys[0]"], "changed", "failed"),
+    ("desk-miscounted", [["import", "PROFILE"], lambda desk: desk.store_walk_away_key_count(2)], {}, None,
+     ["walk_away.key_count: 2 -> 1"], "changed", "changed"),
+    ("desk-unplugged", [["set", "detection_range=50"]], {"KV3RAPI_SIM_UNPLUGGED": "1"}, None, None,
+     "failed", "failed"),
+    ("desk-commit-fails", [["set", "detection_range=50"]], {"KV3RAPI_SIM_FAIL": "WriteCfg"}, None, FRESH_CHANGES,
+     "changed", "failed"),
 ]
 
 
-def expected_lines(fields):
+def diff_lines(changes):
+    """["path: 5 -> 10"] as --diff marks it: ["-path: 5", "+path: 10"], sorted."""
     lines = []
-    for field in fields:
-        if field == "walk_away.key_count":
-            lines += ["-walk_away.key_count: 2", "+walk_away.key_count: 1"]
-        else:
-            before, after = PROFILE_LINES[field]
-            lines += ["-" + before, "+" + after]
+    for change in changes:
+        path, values = change.split(": ", 1)
+        before, after = values.split(" -> ")
+        lines += ["-%s: %s" % (path, before), "+%s: %s" % (path, after)]
     return sorted(lines)
+
+
+def own_profile(fleet, name, example_file, overrides):
+    """The example profile with `overrides` laid over it, in a file of the desk's own."""
+    with open(example_file) as text:
+        profile = json.load(text)
+    for key, value in overrides.items():
+        profile[key] = dict(profile.get(key, {}), **value) if isinstance(value, dict) else value
+    path = os.path.join(fleet.work, name + "-profile.json")
+    with open(path, "w") as text:
+        json.dump(profile, text)
+    return path
 
 
 def check_failure(play, desk, task, arguments, stdin=None):
@@ -292,51 +306,54 @@ def check_failure(play, desk, task, arguments, stdin=None):
 
 def test_example(fleet, source):
     playbook = os.path.join(source, "examples", "ansible", "apply-profile.yml")
-    profile_file = os.path.join(os.path.dirname(playbook), "profile.json")
-    with open(profile_file) as text:
-        profile = text.read()
+    example_file = os.path.join(os.path.dirname(playbook), "profile.json")
     desks = []
-    for name, setup, env, fields, in_check, in_real in EXAMPLE_DESKS:
-        setup = [step if callable(step) else [profile_file if word == "PROFILE" else word for word in step]
+    for name, setup, env, overrides, changes, in_check, in_real in EXAMPLE_DESKS:
+        setup = [step if callable(step) else [example_file if word == "PROFILE" else word for word in step]
                  for step in setup]
-        desks.append((fleet.add(name, setup, env), fields, in_check, in_real))
+        profile_file = own_profile(fleet, name, example_file, overrides) if overrides else example_file
+        host_vars = {"ostraval_profile_file": profile_file} if overrides else {}
+        desk = fleet.add(name, setup, env, host_vars=host_vars)
+        with open(profile_file) as text:
+            desk.profile_file, desk.profile = profile_file, text.read()
+        desks.append((desk, changes, in_check, in_real))
     stored = dict((desk.name, desk.stored()) for desk, _, _, _ in desks)
     # What the tool itself says differs, for the values of the changes.
-    tool_changes = dict((desk.name, changes_by_path(json.loads(desk.tool(["diff", profile_file, "--json"]).stdout)
-                                                    .get("changes", [])))
-                        for desk, fields, _, _ in desks if fields is not None)
+    tool_changes = dict((desk.name, changes_by_path(json.loads(
+        desk.tool(["diff", desk.profile_file, "--json"]).stdout).get("changes", [])))
+        for desk, changes, _, _ in desks if changes is not None)
 
     checked = fleet.play(playbook, "--check", "--diff")
     shown = checked.shown_diffs()
-    for desk, fields, in_check, _ in desks:
+    for desk, changes, in_check, _ in desks:
         entry = checked.result(desk.name, EXAMPLE_TASK)
         checked.expect("%s: status in check mode" % desk.name, entry["status"], in_check)
         checked.expect("%s: calls sent in check mode" % desk.name, desk.sent_calls(), [])
         checked.expect("%s: state file after check mode" % desk.name, desk.stored(), stored[desk.name])
         if in_check == "failed":
-            check_failure(checked, desk, EXAMPLE_TASK, ["import", "-"], profile)
+            check_failure(checked, desk, EXAMPLE_TASK, ["import", "-"], desk.profile)
             continue
         checked.expect("%s: changes in check mode" % desk.name, changes_by_path(entry["result"]["changes"]),
                        tool_changes[desk.name])
         checked.expect("%s: fields --diff shows" % desk.name, sorted(shown.get(desk.name, [])),
-                       expected_lines(fields))
+                       diff_lines(changes))
 
     applied = fleet.play(playbook, "--diff")
     shown = applied.shown_diffs()
-    for desk, fields, in_check, in_real in desks:
+    for desk, changes, in_check, in_real in desks:
         entry = applied.result(desk.name, EXAMPLE_TASK)
         applied.expect("%s: status" % desk.name, entry["status"], in_real)
         if in_real == "failed":
             applied.expect("%s: state file after a failed run" % desk.name, desk.stored(), stored[desk.name])
-            check_failure(applied, desk, EXAMPLE_TASK, ["import", "-"], profile)
+            check_failure(applied, desk, EXAMPLE_TASK, ["import", "-"], desk.profile)
             continue
         applied.expect("%s: changes as check mode reported them" % desk.name, entry["result"]["changes"],
                        checked.result(desk.name, EXAMPLE_TASK)["result"]["changes"])
         applied.expect("%s: fields --diff shows" % desk.name, sorted(shown.get(desk.name, [])),
-                       expected_lines(fields))
+                       diff_lines(changes))
         applied.expect("%s: returned profile" % desk.name, entry["result"]["profile"], desk.export())
-        applied.expect("%s: the sensor holds the profile (ostraval-ctl diff)" % desk.name,
-                       desk.tool(["diff", profile_file]).returncode, 0)
+        applied.expect("%s: the sensor holds its profile (ostraval-ctl diff)" % desk.name,
+                       desk.tool(["diff", desk.profile_file]).returncode, 0)
         if in_real == "ok":
             applied.expect("%s: calls sent" % desk.name, desk.sent_calls(), [])
     applied.expect("desk-near: detection range, left out of the profile",
