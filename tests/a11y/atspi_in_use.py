@@ -25,6 +25,8 @@ import tempfile
 import time
 
 import pyatspi
+
+sys.dont_write_bytecode = True  # nothing written into the source tree
 from gi.repository import Atspi
 
 from atspi_session import (children, fail, find_window, pump_events, run_in_own_session,
