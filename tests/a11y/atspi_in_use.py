@@ -25,10 +25,9 @@ import tempfile
 import time
 
 import pyatspi
-
-sys.dont_write_bytecode = True  # nothing written into the source tree
 from gi.repository import Atspi
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 from atspi_session import (children, fail, find_window, pump_events, run_in_own_session,
                            spoken_name, start_utility, start_x_server, states, stop,
                            wait_for)

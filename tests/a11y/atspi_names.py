@@ -18,7 +18,6 @@ import tempfile
 import pyatspi
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
-
 from atspi_session import (children, fail, find_role, find_window, run_in_own_session,
                            showing, spoken_name, start_utility, start_x_server, states,
                            stop, wait_for)
