@@ -12,6 +12,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QValidator>
@@ -446,6 +449,85 @@ public:
     }
 };
 
+// The option button's style options, which QRadioButton keeps to itself.
+struct OptionStyle : QRadioButton {
+    using QRadioButton::initStyleOption;
+};
+
+// An option button as Qt presents it, except that its toggle action
+// chooses the option as a click does. Qt's own only checks the button, so
+// the option's click handler (a preset) would not run although the option
+// shows as chosen. Qt's own interface for buttons cannot be reused: it is
+// not part of Qt's public interface.
+class OptionAccessible : public QAccessibleWidget, public WindowInterface {
+public:
+    explicit OptionAccessible(QRadioButton *option) : QAccessibleWidget(option)
+    {
+        addControllingSignal(QStringLiteral("toggled(bool)"));
+    }
+
+    QRadioButton *option() const { return static_cast<QRadioButton *>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        return option()->autoExclusive() ? QAccessible::RadioButton : QAccessible::CheckBox;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString str;
+        if (t == QAccessible::Name) {
+            str = widget()->accessibleName();
+            if (str.isEmpty())
+                str = QString(option()->text()).remove(QLatin1Char('&'));
+        }
+        if (str.isEmpty())
+            str = QAccessibleWidget::text(t);
+        return str;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        if (option()->isChecked())
+            state.checked = true;
+        if (option()->isDown())
+            state.pressed = true;
+        return sightState(state, widget());
+    }
+
+    QRect rect() const override
+    {
+        if (!option()->isVisible())
+            return QRect();
+        QStyleOptionButton style;
+        (option()->*&OptionStyle::initStyleOption)(&style);
+        return option()
+            ->style()
+            ->subElementRect(QStyle::SE_RadioButtonClickRect, &style, option())
+            .translated(option()->mapToGlobal(QPoint(0, 0)));
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled())
+            names << toggleAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (!widget()->isEnabled())
+            return;
+        if (actionName == toggleAction())
+            option()->click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+};
+
 QAccessible::Role roleOf(const QWidget *widget)
 {
     if (qobject_cast<const QComboBox *>(widget))
@@ -486,6 +568,8 @@ QAccessibleInterface *windowAccessible(const QString &, QObject *object)
     auto *edit = qobject_cast<QLineEdit *>(widget);
     if (edit && edit->objectName() != QLatin1String("qt_spinbox_lineedit"))
         return new LineEditAccessible(edit);
+    if (auto *option = qobject_cast<QRadioButton *>(widget))
+        return new OptionAccessible(option);
     if (isOutOfSight(widget))
         return new OutOfSightAccessible(widget);
     return nullptr;

@@ -1,6 +1,6 @@
 // The window as assistive technology sees it: the interfaces the window
-// gives for its text boxes, its key lists and its controls out of sight, in
-// place of Qt's own.
+// gives for its text boxes, its key lists, its option buttons and its
+// controls out of sight, in place of Qt's own.
 #pragma once
 
 class QAccessibleInterface;

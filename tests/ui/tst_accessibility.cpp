@@ -26,12 +26,12 @@ constexpr QAccessible::TextBoundaryType kBoundaries[] = {
     QAccessible::CharBoundary,      QAccessible::WordBoundary, QAccessible::SentenceBoundary,
     QAccessible::ParagraphBoundary, QAccessible::LineBoundary, QAccessible::NoBoundary};
 
-// Qt's own interface for a line edit: made while the window's factory is
-// out of the way.
-QAccessibleInterface *qtsOwnInterface(QLineEdit *edit)
+// Qt's own interface for a control: made while the window's factory is out
+// of the way.
+QAccessibleInterface *qtsOwnInterface(QWidget *control)
 {
     QAccessible::removeFactory(ui::windowAccessible);
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(edit);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
     QAccessible::installFactory(ui::windowAccessible);
     return iface;
 }
@@ -116,6 +116,9 @@ private slots:
     void keyListsGiveTheirShownKey();
     void namesCutOffAreGivenWhole_data();
     void namesCutOffAreGivenWhole();
+    void optionButtonsAnswerAsQtDoes_data();
+    void optionButtonsAnswerAsQtDoes();
+    void toggleChoosesTheOption();
 
 private:
     FakeMessageBoxes boxes_;
@@ -310,6 +313,58 @@ void TestAccessibility::namesCutOffAreGivenWhole()
     // Shown by a preset, in the list's edit part, just the same.
     qobject_cast<ui::KeyList *>(combo)->showText(name);
     QCOMPARE(combo->toolTip(), cutOff ? name : QString());
+}
+
+void TestAccessibility::optionButtonsAnswerAsQtDoes_data()
+{
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("chosen") << true << true;
+    QTest::newRow("not chosen") << false << true;
+    QTest::newRow("disabled") << false << false;
+}
+
+void TestAccessibility::optionButtonsAnswerAsQtDoes()
+{
+    QFETCH(bool, checked);
+    QFETCH(bool, enabled);
+
+    // Each in a group of its own, as the window's options share a frame.
+    QWidget ourGroup(form_.get());
+    QWidget qtsGroup(form_.get());
+    QRadioButton ours(&ourGroup);
+    QRadioButton qts(&qtsGroup);
+    QAccessibleInterface *mine = QAccessible::queryAccessibleInterface(&ours);
+    QAccessibleInterface *qt = qtsOwnInterface(&qts);
+    for (QRadioButton *option : {&ours, &qts}) {
+        option->setText(QStringLiteral("Windows &2000"));
+        option->setToolTip(QStringLiteral("tip"));
+        option->setGeometry(5, 5, 140, 20);
+        option->setChecked(checked);
+        option->setEnabled(enabled);
+        option->parentWidget()->setGeometry(10, 10, 150, 30);
+        option->parentWidget()->show();
+    }
+    QVERIFY(ui::isWindowAccessible(mine));
+    QVERIFY(!ui::isWindowAccessible(qt));
+
+    QCOMPARE(describe(mine), describe(qt));
+    QCOMPARE(mine->rect().size(), qt->rect().size());
+    QCOMPARE(mine->rect().topLeft() - ours.mapToGlobal(QPoint()),
+             qt->rect().topLeft() - qts.mapToGlobal(QPoint()));
+    QCOMPARE(mine->actionInterface()->actionNames(), qt->actionInterface()->actionNames());
+}
+
+void TestAccessibility::toggleChoosesTheOption()
+{
+    // As a click does: the option is chosen and its preset applied.
+    auto *option = form_->findChild<QRadioButton *>(QStringLiteral("Option3"));
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(option);
+    iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(option->isChecked());
+    QVERIFY(iface->state().checked);
+    QCOMPARE(text(form_.get(), "Key1Code")->text(), QStringLiteral("15"));
+    QCOMPARE(list(form_.get(), 1)->currentText(), QStringLiteral("L"));
 }
 
 QTEST_MAIN(TestAccessibility)
