@@ -51,8 +51,10 @@ void KeyList::showText(const QString &text)
         addEditPart();
     setEditText(text);
     // A text set as text is not announced by the combo box itself.
-    QAccessibleValueChangeEvent event(this, text);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, text);
+        QAccessible::updateAccessibility(&event);
+    }
     shownTextMayHaveChanged();
 }
 
@@ -75,8 +77,7 @@ void KeyList::showPopup()
 {
     startUserChoice();
     // Typing on the open list is searched here too, before the pop-up's own
-    // search (which neither moves on with a letter typed again nor sees the
-    // key names the same way).
+    // search, which does not move on when a letter is typed again.
     view()->installEventFilter(this);
     QComboBox::showPopup();
 }
@@ -204,8 +205,10 @@ void KeyList::shownTextMayHaveChanged()
         return;
     const QString old = std::exchange(shownText_, text);
     setToolTip(shownTextFits(text) ? QString() : text);
-    QAccessibleTextUpdateEvent event(this, 0, old, text);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent event(this, 0, old, text);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 } // namespace ui
