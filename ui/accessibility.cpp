@@ -406,7 +406,11 @@ public:
         return {};
     }
 
-    // Text interface: the shown key, read-only, without caret or selection.
+    // Text interface: the shown key, read-only, without caret, and selected
+    // as a whole: the key shown is the list's chosen value. (Screen readers
+    // speak a replaced text that is also selected; Orca 43, with Qt 6.4, has
+    // no other way to hear a closed list's new key, since Qt 6.4 gives a
+    // combo box no selection interface.)
     QString text(int startOffset, int endOffset) const override
     {
         if (startOffset > endOffset)
@@ -424,11 +428,12 @@ public:
     void setCursorPosition(int) override {}
     int selectionCount() const override
     {
-        return 0;
+        return shown().isEmpty() ? 0 : 1;
     }
-    void selection(int, int *startOffset, int *endOffset) const override
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
     {
-        *startOffset = *endOffset = 0;
+        *startOffset = 0;
+        *endOffset = selectionIndex == 0 ? characterCount() : 0;
     }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}

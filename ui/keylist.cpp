@@ -206,8 +206,13 @@ void KeyList::shownTextMayHaveChanged()
     const QString old = std::exchange(shownText_, text);
     setToolTip(shownTextFits(text) ? QString() : text);
     if (QAccessible::isActive()) {
-        QAccessibleTextUpdateEvent event(this, 0, old, text);
-        QAccessible::updateAccessibility(&event);
+        // The new name is inserted before the old one, which is then taken
+        // away: a screen reader hears the name that arrives (selected, as the
+        // chosen value is) and nothing of the one that goes.
+        QAccessibleTextInsertEvent inserted(this, 0, text);
+        QAccessible::updateAccessibility(&inserted);
+        QAccessibleTextRemoveEvent removed(this, int(text.size()), old);
+        QAccessible::updateAccessibility(&removed);
     }
 }
 

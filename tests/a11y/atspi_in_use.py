@@ -186,6 +186,11 @@ def expect_change(listener, key_list, shown, how):
     if ("object:text-changed:insert", shown) not in events:
         fail(f"after {how} no listener heard '{shown}' inserted into '{FIRST_KEY_LIST}'; "
              f"heard {events}")
+    # Screen readers speak inserted text that is also selected: the key
+    # shown is selected as a whole, the list's chosen value.
+    text = key_list.queryText()
+    if text.getNSelections() != 1 or tuple(text.getSelection(0)) != (0, len(shown)):
+        fail(f"after {how} '{shown}' in '{FIRST_KEY_LIST}' is not selected as a whole")
     if not any(kind in ("object:selection-changed", "object:property-change:accessible-name",
                         "object:property-change:accessible-value") for kind, _ in events):
         fail(f"after {how} no value or selection change of '{FIRST_KEY_LIST}' was heard; "

@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <utility>
+
 #include <memory>
 
 using fixture::list;
@@ -269,6 +271,12 @@ void TestAccessibility::keyListsGiveTheirShownKey()
     QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("DELETE"));
     QCOMPARE(iface->textInterface()->text(0, 100), QStringLiteral("DELETE"));
     QCOMPARE(iface->textInterface()->characterCount(), 6);
+    // The key shown is selected as a whole: the list's chosen value.
+    int start = -1;
+    int end = -1;
+    QCOMPARE(iface->textInterface()->selectionCount(), 1);
+    iface->textInterface()->selection(0, &start, &end);
+    QCOMPARE(std::make_pair(start, end), std::make_pair(0, 6));
     QCOMPARE(iface->childCount(), 1); // the pop-up list
 
     form_->findChild<QRadioButton *>(QStringLiteral("Option3"))->click();
