@@ -18,18 +18,15 @@ X server (Xvfb) and types with xdotool:
 """
 
 import os
-import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 import pyatspi
 from gi.repository import Atspi
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
-from atspi_session import (children, fail, find_window, pump_events, run_in_own_session,
-                           spoken_name, start_utility, start_x_server, states, stop,
+from atspi_session import (children, fail, pump_events, run_check, spoken_name, states,
                            wait_for)
 
 DEADLINE_SECONDS = 150  # the whole run; CTest's own timeout lies above it
@@ -252,25 +249,13 @@ def check_key_lists(window, keyboard):
           "each change was heard")
 
 
-def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: atspi_in_use.py PATH-TO-UTILITY")
-    run_in_own_session()
-    signal.signal(signal.SIGALRM, lambda *_: fail("the whole check took too long"))
-    signal.alarm(DEADLINE_SECONDS)
+def check(window, display, pid):
+    sweep_text_queries(window)
+    check_key_lists(window, Keyboard(display, pid))
 
-    server, display = start_x_server()
-    state = tempfile.TemporaryDirectory()
-    utility = start_utility(sys.argv[1], display, state.name)
-    try:
-        window = wait_for("the utility's window", lambda: find_window(utility.pid))
-        keyboard = Keyboard(display, utility.pid)
-        sweep_text_queries(window)
-        check_key_lists(window, keyboard)
-    finally:
-        stop(utility)
-        stop(server)
-        state.cleanup()
+
+def main():
+    run_check("atspi_in_use.py", DEADLINE_SECONDS, check)
 
 
 if __name__ == "__main__":

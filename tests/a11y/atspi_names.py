@@ -11,16 +11,13 @@ own X server (Xvfb):
     /usr/bin/python3 atspi_names.py build/app/ostraval-config
 """
 
-import signal
 import sys
-import tempfile
 
 import pyatspi
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
-from atspi_session import (children, fail, find_role, find_window, run_in_own_session,
-                           showing, spoken_name, start_utility, start_x_server, states,
-                           stop, wait_for)
+from atspi_session import (children, fail, find_role, run_check, showing, spoken_name,
+                           states, wait_for)
 
 DEADLINE_SECONDS = 90  # the whole run; CTest's own timeout lies above it
 
@@ -131,23 +128,8 @@ OUT_OF_SIGHT = {"Idle keystroke left Ctrl", "Keystroke 6 right GUI", "Keep Alive
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: atspi_names.py PATH-TO-UTILITY")
-    run_in_own_session()
-    signal.signal(signal.SIGALRM, lambda *_: fail("the whole check took too long"))
-    signal.alarm(DEADLINE_SECONDS)
-
-    server, display = start_x_server()
-    state = tempfile.TemporaryDirectory()
-    utility = start_utility(sys.argv[1], display, state.name)
-    try:
-        window = wait_for("the utility's window", lambda: find_window(utility.pid))
-        problems = check_window(window)
-    finally:
-        stop(utility)
-        stop(server)
-        state.cleanup()
-
+    problems = run_check("atspi_names.py", DEADLINE_SECONDS,
+                         lambda window, display, pid: check_window(window))
     if problems:
         fail("\n  " + "\n  ".join(problems))
     print("every reachable control has a name of its own; nothing out of sight is showing")

@@ -9,6 +9,7 @@ other sessions on the machine do with theirs.
 
 import os
 import select
+import signal
 import subprocess
 import sys
 import tempfile
@@ -156,3 +157,26 @@ def spoken_name(node):
             if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
                 return relation.getTarget(0).name
     return node.name
+
+
+def run_check(script, deadline_seconds, check):
+    """The whole run of one check: in a session of its own, on an X server
+    of its own, the utility named on the command line started on a sensor of
+    its own; `check(window, display, pid)` runs on its window, within
+    `deadline_seconds` in all. Returns what the check returned."""
+    if len(sys.argv) != 2:
+        sys.exit("usage: %s PATH-TO-UTILITY" % script)
+    run_in_own_session()
+    signal.signal(signal.SIGALRM, lambda *_: fail("the whole check took too long"))
+    signal.alarm(deadline_seconds)
+
+    server, display = start_x_server()
+    state = tempfile.TemporaryDirectory()
+    utility = start_utility(sys.argv[1], display, state.name)
+    try:
+        window = wait_for("the utility's window", lambda: find_window(utility.pid))
+        return check(window, display, utility.pid)
+    finally:
+        stop(utility)
+        stop(server)
+        state.cleanup()
