@@ -29,6 +29,15 @@ void appendKeyRows(QComboBox *list, const KeyRows &rows)
     list->setCurrentIndex(previousIndex);
 }
 
+int rowWithCode(const QComboBox *list, int code)
+{
+    for (int row = list->count() - 1; row >= 0; --row) {
+        if (rowCarriesCode(list, row, code))
+            return row;
+    }
+    return -1;
+}
+
 void selectByCode(QComboBox *list, int code)
 {
     for (int row = 0; row < list->count(); ++row) {

@@ -22,6 +22,8 @@ packages+=(python3-jsonschema bash-completion)
 packages+=(clang libclang-rt-14-dev)
 # The accessibility test: a D-Bus session, the AT-SPI registry and its Python client.
 packages+=(dbus at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi)
+# The accessibility test types into the window as a user does.
+packages+=(xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "formlayout.h"
 
+#include "accessibility.h"
 #include "keylist.h"
 #include "outofsight.h"
 #include "pictures.h"
@@ -576,6 +577,9 @@ template <typename T> T *child(const ControlIndex &controls, const char *name)
 
 ControlIndex buildWindow(QWidget *form, int dpi)
 {
+    // Before the first control: every control gets the window's interface
+    // from the start.
+    installAccessibility();
     ControlIndex index;
     form->setFixedSize(toPixels(kClientArea, dpi).size());
     QTabWidget *tabs = buildTabContainer(form, dpi, index);

@@ -1,12 +1,8 @@
 #include "outofsight.h"
 
+#include "accessibility.h"
+
 #include <QAccessible>
-#include <QAccessibleWidget>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QSet>
 #include <QWidget>
 
@@ -23,62 +19,15 @@ QSet<const QObject *> &markedControls()
     return marked;
 }
 
-QAccessible::Role roleOf(const QWidget *widget)
-{
-    if (qobject_cast<const QComboBox *>(widget))
-        return QAccessible::ComboBox;
-    if (qobject_cast<const QLineEdit *>(widget))
-        return QAccessible::EditableText;
-    if (qobject_cast<const QCheckBox *>(widget))
-        return QAccessible::CheckBox;
-    if (qobject_cast<const QGroupBox *>(widget))
-        return QAccessible::Grouping;
-    if (qobject_cast<const QLabel *>(widget))
-        return QAccessible::StaticText;
-    return QAccessible::Client;
-}
-
-// What assistive technology sees of a control out of sight: its role and
-// name as usual, but neither visible nor showing, and not focusable.
-class OutOfSightAccessible : public QAccessibleWidget {
-public:
-    explicit OutOfSightAccessible(QWidget *widget) : QAccessibleWidget(widget, roleOf(widget)) {}
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.invisible = true;
-        s.offscreen = true;
-        s.focusable = false;
-        s.focused = false;
-        return s;
-    }
-};
-
-QAccessibleInterface *outOfSightFactory(const QString &, QObject *object)
-{
-    auto *widget = qobject_cast<QWidget *>(object);
-    return widget && isOutOfSight(widget) ? new OutOfSightAccessible(widget) : nullptr;
-}
-
 // Qt caches a control's interface as soon as the control reports a change
-// (a name set, for example), active assistive technology or not; one made
-// before the control was marked is dropped, so that the next query makes
-// the out-of-sight one.
+// (a name set, for example); one that Qt made before the control was marked
+// is dropped, so that the next query makes the window's own, which knows
+// the control is out of sight.
 void forgetInterface(QWidget *widget)
 {
     QAccessibleInterface *cached = QAccessible::queryAccessibleInterface(widget);
-    if (cached && !dynamic_cast<OutOfSightAccessible *>(cached))
+    if (cached && !isWindowAccessible(cached))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cached));
-}
-
-void installFactory()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(outOfSightFactory);
-        return true;
-    }();
-    (void)installed;
 }
 
 } // namespace
@@ -87,7 +36,7 @@ void installFactory()
 // created, so they get the out-of-sight interface from the start.
 void markOutOfSight(QWidget *control)
 {
-    installFactory();
+    installAccessibility();
     markedControls().insert(control);
     QObject::connect(control, &QObject::destroyed,
                      [control] { markedControls().remove(control); });

@@ -70,10 +70,13 @@ void applyModifiers(const config::KeystrokeSlot &slot, int set, int clear)
     }
 }
 
+// The list shows the preset's name, and its selected row is the one of the
+// preset's code, so that the keyboard goes on from the key shown ("BCKSPC"
+// and "L" are no row names: the code decides the row).
 void applyKey(const config::KeystrokeSlot &slot, const PresetKey &key)
 {
     slot.codeText->setText(config::decimalText(key.code));
-    qobject_cast<ui::KeyList *>(slot.list)->showText(QString::fromLatin1(key.listText));
+    qobject_cast<ui::KeyList *>(slot.list)->showKey(QString::fromLatin1(key.listText), key.code);
 }
 
 void applyPreset(const config::FormControls &c, const Preset &preset)

@@ -6,23 +6,20 @@ a page tab) has a non-empty name that no other control in the window has,
 and nothing that lies outside its container (the controls out of sight) is
 reported as showing.
 
-Run inside a D-Bus session; it starts its own X server (Xvfb):
-    dbus-run-session -- /usr/bin/python3 atspi_names.py build/app/ostraval-config
+It runs in a D-Bus session and a runtime folder of its own and starts its
+own X server (Xvfb):
+    /usr/bin/python3 atspi_names.py build/app/ostraval-config
 """
 
-import os
-import select
-import signal
-import subprocess
 import sys
-import tempfile
-import time
 
 import pyatspi
-from gi.repository import GLib
+
+sys.dont_write_bytecode = True  # nothing written into the source tree
+from atspi_session import (children, fail, find_role, run_check, showing, spoken_name,
+                           states, wait_for)
 
 DEADLINE_SECONDS = 90  # the whole run; CTest's own timeout lies above it
-WAIT_SECONDS = 20      # for the window to appear, or a page to be shown
 
 # Roles of controls a user operates; a page tab is reached by its tab list.
 CONTROL_ROLES = {
@@ -30,77 +27,6 @@ CONTROL_ROLES = {
     pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT, pyatspi.ROLE_COMBO_BOX,
     pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_LIST,
 }
-
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
-
-
-def pump_events():
-    """Lets the AT-SPI client take in what the registry and the utility sent."""
-    context = GLib.MainContext.default()
-    while context.iteration(False):
-        pass
-
-
-def wait_for(what, probe):
-    end = time.monotonic() + WAIT_SECONDS
-    while time.monotonic() < end:
-        pump_events()
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.1)
-    fail("timed out waiting for " + what)
-
-
-def start_x_server():
-    """Starts Xvfb on a display number it picks itself (two servers started
-    at once never race for one number); returns the process and DISPLAY."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                               "1280x1024x24", "-nolisten", "tcp"],
-                              pass_fds=(write_end,), stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    end = time.monotonic() + WAIT_SECONDS
-    while not number.endswith(b"\n") and time.monotonic() < end:
-        ready, _, _ = select.select([read_end], [], [], 0.5)
-        if ready:
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            number += chunk
-    os.close(read_end)
-    if not number.strip():
-        server.kill()
-        fail("Xvfb did not start")
-    return server, ":" + number.decode().strip()
-
-
-def stop(process):
-    process.terminate()
-    try:
-        process.wait(timeout=10)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
-
-
-def states(node):
-    return node.getState()
-
-
-def showing(node):
-    return states(node).contains(pyatspi.STATE_SHOWING)
-
-
-def children(node):
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield child
 
 
 def extents(node):
@@ -114,16 +40,6 @@ def inside(inner, outer):
     return (inner.x >= outer.x and inner.y >= outer.y and
             inner.x + inner.width <= outer.x + outer.width and
             inner.y + inner.height <= outer.y + outer.height)
-
-
-def spoken_name(node):
-    """The name a screen reader announces: a list is named by the label
-    related to it (its own name is the value it shows)."""
-    if node.getRole() == pyatspi.ROLE_COMBO_BOX:
-        for relation in node.getRelationSet():
-            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
-                return relation.getTarget(0).name
-    return node.name
 
 
 def reachable(node):
@@ -157,31 +73,6 @@ class Report:
     def __init__(self):
         self.nodes = []
         self.outside = []
-
-
-def find_window(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    desktop.clearCache()  # applications that registered since the last look
-    for app in children(desktop):
-        try:
-            if app.get_process_id() != pid:
-                continue
-        except Exception:
-            continue
-        for window in children(app):
-            if showing(window):
-                return window
-    return None
-
-
-def find_role(node, role):
-    if node.getRole() == role:
-        return node
-    for child in children(node):
-        found = find_role(child, role)
-        if found is not None:
-            return found
-    return None
 
 
 def check_window(window):
@@ -237,28 +128,8 @@ OUT_OF_SIGHT = {"Idle keystroke left Ctrl", "Keystroke 6 right GUI", "Keep Alive
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: atspi_names.py PATH-TO-UTILITY")
-    signal.signal(signal.SIGALRM, lambda *_: fail("the whole check took too long"))
-    signal.alarm(DEADLINE_SECONDS)
-
-    server, display = start_x_server()
-    state = tempfile.TemporaryDirectory()
-    env = dict(os.environ,
-               DISPLAY=display,
-               QT_QPA_PLATFORM="xcb",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               KV3RAPI_SIM_STATE=os.path.join(state.name, "sensor.bin"),
-               KV3RAPI_SIM_RANGE="30")
-    utility = subprocess.Popen([sys.argv[1]], env=env)
-    try:
-        window = wait_for("the utility's window", lambda: find_window(utility.pid))
-        problems = check_window(window)
-    finally:
-        stop(utility)
-        stop(server)
-        state.cleanup()
-
+    problems = run_check("atspi_names.py", DEADLINE_SECONDS,
+                         lambda window, display, pid: check_window(window))
     if problems:
         fail("\n  " + "\n  ".join(problems))
     print("every reachable control has a name of its own; nothing out of sight is showing")

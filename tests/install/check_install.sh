@@ -52,23 +52,7 @@ executables=(
     ostraval-ctl
 )
 
-# The C interface of the device library, exported as it stands. Beside it
-# only the simulator's test-control interface, namespace kv3sim, is exported.
-c_functions=(
-    USBConnect USBDisconnect GetLastLibErr ReadCfg WriteCfg ResetFactoryDflts
-    GetSonarParms SetSonarParms GetIdleParms SetIdleParms
-    GetWalkAwayParms SetWalkAwayParms GetWalkUpParms SetWalkUpParms
-    GetObjRangeInfo HaltKBSends
-)
-
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/../support/checks.sh"
 
 if ! cmake --install "$build" --prefix "$work/staged" >"$work/install.log" 2>&1; then
     cat "$work/install.log"
@@ -259,8 +243,4 @@ check_manual_pages
 check_development_files
 check_system_install
 
-if [ $failures -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "The installed tree is complete and works."
+finish "The installed tree is complete and works."

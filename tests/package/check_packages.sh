@@ -59,22 +59,7 @@ package_files() {
     printf '%s\n' "usr/share/doc/$1/copyright" "usr/share/doc/$1/changelog.gz"
 }
 
-# The C interface, each function in the symbols file since 1.1.0.
-c_functions=(
-    USBConnect USBDisconnect GetLastLibErr ReadCfg WriteCfg ResetFactoryDflts
-    GetSonarParms SetSonarParms GetIdleParms SetIdleParms
-    GetWalkAwayParms SetWalkAwayParms GetWalkUpParms SetWalkUpParms
-    GetObjRangeInfo HaltKBSends
-)
-
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/../support/checks.sh"
 
 # Runs a build step quietly; on failure shows its output and stops.
 step() {
@@ -276,8 +261,4 @@ check_library_control
 check_programs_run
 check_lintian
 
-if [ $failures -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "The three packages are complete and policy-clean."
+finish "The three packages are complete and policy-clean."

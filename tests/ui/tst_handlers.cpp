@@ -50,7 +50,10 @@ private slots:
     void choosingARowCopiesItsCode_data();
     void choosingARowCopiesItsCode();
     void choosingTheSelectedRowAgainCopiesItsCode();
-    void typedTextChoosesNothing();
+    void typingFindsAKey_data();
+    void typingFindsAKey();
+    void typingOnAnOpenListMarksTheKeyEnterChooses_data();
+    void typingOnAnOpenListMarksTheKeyEnterChooses();
     void clickingTheNameOpensTheList_data();
     void clickingTheNameOpensTheList();
     void longNamesShowFromTheirStart_data();
@@ -138,19 +141,78 @@ void TestHandlers::choosingTheSelectedRowAgainCopiesItsCode()
     QCOMPARE(checkUpdates(), 1);
 }
 
-void TestHandlers::typedTextChoosesNothing()
+void TestHandlers::typingFindsAKey_data()
 {
-    QComboBox *combo = list(form_.get(), 3);
-    combo->setFocus();
-    QTRY_VERIFY(combo->hasFocus());
-    QTest::keyClicks(combo, QStringLiteral("DELETE"));
-    QTest::keyClick(combo, Qt::Key_Return);
-    QTest::keyClick(combo, Qt::Key_Tab);
+    QTest::addColumn<int>("list");
+    QTest::addColumn<QString>("preset"); // a preset's name shown first, or empty
+    QTest::addColumn<QString>("typed");  // typed in quick succession
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("codeText");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("checkUpdates");
 
-    QCOMPARE(combo->currentIndex(), 103);
-    QCOMPARE(combo->currentText(), QStringLiteral("NULL"));
-    QCOMPARE(text(form_.get(), "Key3Code")->text(), QStringLiteral("255"));
-    QCOMPARE(checkUpdates(), 0);
+    // The sample holds DELETE in Combo1, NULL in Combo3, NONE in Combo4, the
+    // second "(" in Combo7, and a code of no row (99) in Combo12.
+    QTest::newRow("a letter") << 4 << "" << "e" << "e" << "Key4Code" << "8" << 1;
+    QTest::newRow("a word") << 3 << "" << "del" << "DELETE" << "Key3Code" << "76" << 2;
+    QTest::newRow("a letter again moves on") << 4 << "" << "ff" << "F1" << "Key4Code" << "58" << 2;
+    QTest::newRow("past the end to the top") << 1 << "" << "a" << "a" << "Key1Code" << "4" << 1;
+    QTest::newRow("the other row of that name") << 7 << "" << "(" << "(" << "Text4(0)" << "166" << 1;
+    QTest::newRow("no key starts so") << 1 << "" << "{" << "DELETE" << "Key1Code" << "76" << 0;
+    QTest::newRow("after a preset") << 1 << "L" << "m" << "m" << "Key1Code" << "16" << 1;
+    QTest::newRow("the sixth keystroke has no handler")
+        << 12 << "" << "e" << "e" << "Text4(5)" << "99" << 0;
+}
+
+void TestHandlers::typingFindsAKey()
+{
+    QFETCH(int, list);
+    QFETCH(QString, preset);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, codeText);
+    QFETCH(QString, code);
+    QFETCH(int, checkUpdates);
+
+    auto *combo = qobject_cast<ui::KeyList *>(fixture::list(form_.get(), list));
+    if (!preset.isEmpty())
+        combo->showKey(preset, 15);
+    combo->setFocus();
+    QTest::keyClicks(combo, typed);
+
+    QVERIFY(!combo->view()->isVisible());
+    QCOMPARE(combo->currentText(), shown);
+    QCOMPARE(combo->itemText(combo->currentIndex()), shown);
+    QCOMPARE(text(form_.get(), codeText)->text(), code);
+    QCOMPARE(::checkUpdates(), checkUpdates);
+}
+
+void TestHandlers::typingOnAnOpenListMarksTheKeyEnterChooses_data()
+{
+    QTest::addColumn<QString>("preset"); // a preset's name shown first, or empty
+    QTest::newRow("a row's name") << QString();
+    QTest::newRow("a preset's name") << "BCKSPC";
+}
+
+void TestHandlers::typingOnAnOpenListMarksTheKeyEnterChooses()
+{
+    QFETCH(QString, preset);
+    auto *combo = qobject_cast<ui::KeyList *>(list(form_.get(), 3));
+    if (!preset.isEmpty())
+        combo->showKey(preset, 42);
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+
+    QTest::keyClicks(view, QStringLiteral("del"));
+    QCOMPARE(view->currentIndex().data().toString(), QStringLiteral("DELETE"));
+    QCOMPARE(::checkUpdates(), 0);
+
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(combo->currentText(), QStringLiteral("DELETE"));
+    QCOMPARE(text(form_.get(), "Key3Code")->text(), QStringLiteral("76"));
+    QCOMPARE(::checkUpdates(), 1);
 }
 
 void TestHandlers::clickingTheNameOpensTheList_data()

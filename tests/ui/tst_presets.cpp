@@ -1,6 +1,7 @@
 // Quick configuration presets.
 #include "fakemessageboxes.h"
 #include "form1.h"
+#include "keylist.h"
 #include "sensorfixture.h"
 
 #include <QAbstractItemView>
@@ -51,7 +52,10 @@ private slots:
     void orderOfPresets();
     void comparesWithTheResetSensor();
     void failedResetStillFillsTheWindow();
-    void choosingTheListedRowAfterAPreset();
+    void presetsSelectTheShownKeysRow_data();
+    void presetsSelectTheShownKeysRow();
+    void theKeyboardGoesOnFromThePresetsKey();
+    void choosingTheSelectedRowAfterAPreset();
 
 private:
     void choose(const char *option)
@@ -165,18 +169,67 @@ void TestPresets::failedResetStillFillsTheWindow()
     QCOMPARE(list(form_.get(), 3)->currentText(), QStringLiteral("BCKSPC"));
 }
 
-void TestPresets::choosingTheListedRowAfterAPreset()
+void TestPresets::presetsSelectTheShownKeysRow_data()
 {
-    // The preset sets Combo1's displayed text to "L" while its selected row
-    // is still "DELETE": choosing that row copies its code again.
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("list");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("row"); // the selected row's own name
+
+    // "BCKSPC" and "L" name no row: the preset's code decides the row.
+    QTest::newRow("Windows 2000, walk-away 1") << "Option1" << 1 << "DELETE" << "DELETE";
+    QTest::newRow("Windows 2000, walk-away 3") << "Option1" << 3 << "BCKSPC" << "BKSPC";
+    QTest::newRow("Windows 2000, walk-away 5") << "Option1" << 5 << "NONE" << "NONE";
+    QTest::newRow("Windows 2000, walk-up 1") << "Option1" << 7 << "DELETE" << "DELETE";
+    QTest::newRow("XP Welcome Screen, walk-away 1") << "Option3" << 1 << "L" << "l";
+    QTest::newRow("XP Welcome Screen, walk-up 3") << "Option3" << 9 << "NONE" << "NONE";
+}
+
+void TestPresets::presetsSelectTheShownKeysRow()
+{
+    QFETCH(QString, option);
+    QFETCH(int, list);
+    QFETCH(QString, shown);
+    QFETCH(QString, row);
+
+    // No list handler runs: each would copy its row's code again.
+    QList<QSignalSpy *> handlers;
+    for (int number = 1; number <= 12; ++number)
+        handlers << new QSignalSpy(qobject_cast<ui::KeyList *>(fixture::list(form_.get(), number)),
+                                   &ui::KeyList::rowChosen);
+    choose(option.toLatin1().constData());
+    for (QSignalSpy *spy : handlers)
+        QCOMPARE(spy->count(), 0);
+    qDeleteAll(handlers);
+
+    QComboBox *combo = fixture::list(form_.get(), list);
+    QCOMPARE(combo->currentText(), shown);
+    QCOMPARE(combo->itemText(combo->currentIndex()), row);
+}
+
+void TestPresets::theKeyboardGoesOnFromThePresetsKey()
+{
     choose("Option3");
     QComboBox *combo = list(form_.get(), 1);
-    QCOMPARE(combo->currentIndex(), 91);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(combo->currentText(), QStringLiteral("m"));
+    QCOMPARE(text(form_.get(), "Key1Code")->text(), QStringLiteral("16"));
+}
+
+void TestPresets::choosingTheSelectedRowAfterAPreset()
+{
+    // The preset shows "L" over the selected row "l": choosing that row
+    // copies its code again and shows the row's own name.
+    choose("Option3");
+    QComboBox *combo = list(form_.get(), 1);
+    kv3sim::clearTrace();
     combo->showPopup();
-    combo->view()->setCurrentIndex(combo->model()->index(91, 0));
+    combo->view()->setCurrentIndex(combo->model()->index(combo->currentIndex(), 0));
     QTest::keyClick(combo->view(), Qt::Key_Return);
-    QCOMPARE(text(form_.get(), "Key1Code")->text(), QStringLiteral("76"));
-    QCOMPARE(combo->currentText(), QStringLiteral("DELETE"));
+    QCOMPARE(text(form_.get(), "Key1Code")->text(), QStringLiteral("15"));
+    QCOMPARE(combo->currentText(), QStringLiteral("l"));
+    QCOMPARE(fixture::callsOf("GetIdleParms"), 1); // the handler's CheckUpdate
 }
 
 QTEST_MAIN(TestPresets)
