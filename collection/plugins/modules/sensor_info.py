@@ -22,15 +22,9 @@ description:
     give them with Ansible's C(environment) keyword.
 author:
   - Zelvora (@zelvora)
-options:
-  ctl:
-    description:
-      - The C(ostraval-ctl) program, by name (looked up in the desk's C(PATH))
-        or by path.
-    type: path
-    default: ostraval-ctl
 extends_documentation_fragment:
   - ansible.builtin.action_common_attributes
+  - zelvora.ostraval.ctl
 attributes:
   check_mode:
     support: full
@@ -38,8 +32,6 @@ attributes:
       - The sensor is only read, in check mode as in a real run.
   diff_mode:
     support: none
-  platform:
-    platforms: posix
 seealso:
   - module: zelvora.ostraval.sensor_profile
 '''

@@ -48,14 +48,9 @@ options:
     type: str
     choices: [present, factory]
     default: present
-  ctl:
-    description:
-      - The C(ostraval-ctl) program, by name (looked up in the desk's C(PATH))
-        or by path.
-    type: path
-    default: ostraval-ctl
 extends_documentation_fragment:
   - ansible.builtin.action_common_attributes
+  - zelvora.ostraval.ctl
 attributes:
   check_mode:
     support: full
@@ -71,8 +66,6 @@ attributes:
         fields that change. Keystrokes are shown as modifiers and key joined
         by C(+) (C(left-ctrl+left-alt+DELETE)), a key without a name as
         C(code 200), an empty position as C(none)."
-  platform:
-    platforms: posix
 notes:
   - The sensor is opened by one program at a time. While another program
     (the configuration window, another run of the tool) holds it, the task
