@@ -10,8 +10,11 @@ packages=(cmake g++ make qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core)
 packages+=(qt6-svg-dev desktop-file-utils appstream groff-base pkgconf binutils dpkg-dev file)
 # The package test checks the three .deb files with Debian's own checker.
 packages+=(lintian)
-# The example playbook of ostraval-ctl is tested with ansible-playbook.
-packages+=(ansible-core)
+# The Ansible collection is built, installed and run with ansible-core
+# (ansible-galaxy, ansible-playbook, ansible-doc, ansible-test), its example
+# checked with ansible-lint, and its modules with the sanity checkers that
+# work offline (validate-modules needs voluptuous, pep8 pycodestyle).
+packages+=(ansible-core ansible-lint python3-voluptuous pycodestyle)
 # The profile schema is checked with python3-jsonschema, the bash completion
 # of ostraval-ctl through bash-completion.
 packages+=(python3-jsonschema bash-completion)
