@@ -6,6 +6,7 @@
 #pragma once
 
 #include "exchange.h"
+#include "settings.h"
 
 #include <array>
 #include <cstdint>
@@ -16,26 +17,18 @@ class QLineEdit;
 
 namespace config {
 
-// Keystroke slot indexes: the element index of the modifier check-box arrays.
-constexpr int kWalkAwaySlot0 = 0;  // walk-away keystrokes 1 to 5: slots 0 to 4
-constexpr int kIdleSlot = 5;       // the idle keystroke
-constexpr int kWalkUpSlot0 = 6;    // walk-up keystrokes 1 to 5: slots 6 to 10
-constexpr int kSixthSlot = 11;     // "Keystroke 6", out of sight
-constexpr int kSlotCount = 12;
-constexpr int kKeystrokesPerSequence = 5;
-
-// Modifier bit values, in the order of the check-box arrays Key1Mods1 ... Key1Mods128.
-constexpr std::array<int, 8> kModifierBits = {1, 2, 4, 8, 16, 32, 64, 128};
-
-// One keystroke slot: its list, its code text and its eight modifier boxes,
-// mods[i] being the box of bit value kModifierBits[i].
+// One keystroke slot (settings.h: kSlots): its list, its code text and its
+// eight modifier boxes, mods[i] being the box of bit value kModifiers[i].bit.
 struct KeystrokeSlot {
     QComboBox *list = nullptr;
     QLineEdit *codeText = nullptr;
-    std::array<QCheckBox *, 8> mods{};
+    std::array<QCheckBox *, kModifiers.size()> mods{};
 };
 
 struct FormControls {
+    // The text boxes of the numeric settings, by their rows of kNumbers.
+    std::array<QLineEdit *, kNumbers.size()> numbers{};
+
     // "Initial Setup"
     QLineEdit *MaxDist = nullptr;
     QLineEdit *wCurrRange = nullptr;

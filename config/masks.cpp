@@ -9,16 +9,16 @@ namespace config {
 int modifierMask(const KeystrokeSlot &slot)
 {
     int mask = 0;
-    for (std::size_t i = 0; i < kModifierBits.size(); ++i)
+    for (std::size_t i = 0; i < kModifiers.size(); ++i)
         if (slot.mods[i]->isChecked())
-            mask += kModifierBits[i];
+            mask += kModifiers[i].bit;
     return mask;
 }
 
 void showModifierMask(const KeystrokeSlot &slot, int mask)
 {
-    for (std::size_t i = 0; i < kModifierBits.size(); ++i)
-        slot.mods[i]->setChecked((mask & kModifierBits[i]) != 0);
+    for (std::size_t i = 0; i < kModifiers.size(); ++i)
+        slot.mods[i]->setChecked((mask & kModifiers[i].bit) != 0);
 }
 
 int ledMask(const FormControls &controls)

@@ -4,6 +4,7 @@
 #include "keylist.h"
 #include "outofsight.h"
 #include "pictures.h"
+#include "settings.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -68,6 +69,26 @@ const char *const kLedTip =
     "is given.";
 const char *const kDelayLabelTip = "May be set between 0 and 255.";
 
+// A numeric setting's text box and its caption, as the settings table names them.
+constexpr const char *box(config::Numeric which)
+{
+    return config::setting(which).control;
+}
+
+constexpr const char *caption(config::Numeric which)
+{
+    return config::setting(which).caption;
+}
+
+// An LED's check box, by the LedFlags bit that it holds.
+constexpr const char *ledBox(int offBit)
+{
+    for (const config::LedSetting &led : config::kLeds)
+        if (led.offBit == offBit)
+            return led.control;
+    return nullptr;
+}
+
 // Page "Initial Setup", section by section in reading order: the top row of
 // sections from left to right, then the bottom row. Creation order is the
 // tab order.
@@ -76,9 +97,9 @@ const std::vector<ControlSpec> &initialSetupPage()
     static const std::vector<ControlSpec> table = {
         {Kind::Shape, "Shape2", nullptr, {240, 420, 4452, 1212}},
         {Kind::Label, "Label13", "Proximity Range", {240, 480, 4452, 240}, nullptr, Heading},
-        {Kind::Label, "Label2", "Detection range (24-42 inches)", {1200, 840, 2700, kLineHeight},
-         nullptr, AlignRight, nullptr, "MaxDist"},
-        {Kind::Text, "MaxDist", nullptr, {3960, 780, 375, kTextHeight},
+        {Kind::Label, "Label2", caption(config::Numeric::DetectionRange), {1200, 840, 2700, kLineHeight},
+         nullptr, AlignRight, nullptr, box(config::Numeric::DetectionRange)},
+        {Kind::Text, box(config::Numeric::DetectionRange), nullptr, {3960, 780, 375, kTextHeight},
          "This is the distance that defines where the in-range and out-of-range detection occurs."},
         {Kind::Button, "Command5", "Read Now", {480, 1260, 1095, 255}},
         {Kind::Label, "Label19", "Last range detected", {1680, 1260, 2220, kLineHeight}, nullptr,
@@ -88,9 +109,9 @@ const std::vector<ControlSpec> &initialSetupPage()
 
         {Kind::Shape, "Shape3", nullptr, {4920, 420, 2172, 1212}},
         {Kind::Label, "Label22", "Disable LED", {4920, 480, 2172, 240}, nullptr, Heading},
-        {Kind::Check, "bNoShowORLED", "Out-of-Range Red", {5160, 720, 1815, kLineHeight}, kLedTip},
-        {Kind::Check, "bNoShowXtLED", "Transition Yellow", {5160, 960, 1815, kLineHeight}, kLedTip},
-        {Kind::Check, "bNoShowIRLED", "In-Range Green", {5160, 1200, 1815, kLineHeight}, kLedTip},
+        {Kind::Check, ledBox(KV3_LED_NO_OUT_RANGE), "Out-of-Range Red", {5160, 720, 1815, kLineHeight}, kLedTip},
+        {Kind::Check, ledBox(KV3_LED_NO_TRANSITION), "Transition Yellow", {5160, 960, 1815, kLineHeight}, kLedTip},
+        {Kind::Check, ledBox(KV3_LED_NO_IN_RANGE), "In-Range Green", {5160, 1200, 1815, kLineHeight}, kLedTip},
 
         {Kind::Shape, "Shape4", nullptr, {7320, 420, 2892, 3132}},
         {Kind::Label, "Label1", "Quick Configuration", {7320, 480, 2892, 240}, nullptr, Heading},
@@ -107,21 +128,21 @@ const std::vector<ControlSpec> &initialSetupPage()
         {Kind::Shape, "Shape1", nullptr, {240, 1740, 4452, 1812}},
         {Kind::Label, "Label5", "Timing Delays (0-255 seconds)", {240, 1800, 4452, 240}, nullptr,
          Heading},
-        {Kind::Label, "Label3", "Walk-Up Delay before sending keystrokes",
-         {255, 2160, 3645, kLineHeight}, kDelayLabelTip, AlignRight, nullptr, "IRDBTm"},
-        {Kind::Text, "IRDBTm", nullptr, {3960, 2160, 375, kTextHeight},
+        {Kind::Label, "Label3", caption(config::Numeric::WalkUpDelay),
+         {255, 2160, 3645, kLineHeight}, kDelayLabelTip, AlignRight, nullptr, box(config::Numeric::WalkUpDelay)},
+        {Kind::Text, box(config::Numeric::WalkUpDelay), nullptr, {3960, 2160, 375, kTextHeight},
          "This delay (0-255) is between when the user is detected as being in-range, and when the "
          "keystrokes are actually sent."},
-        {Kind::Label, "Label4", "Walk-Away Delay before sending keystrokes",
-         {255, 2640, 3645, kLineHeight}, kDelayLabelTip, AlignRight, nullptr, "ORDBTm"},
-        {Kind::Text, "ORDBTm", nullptr, {3960, 2640, 375, kTextHeight},
+        {Kind::Label, "Label4", caption(config::Numeric::WalkAwayDelay),
+         {255, 2640, 3645, kLineHeight}, kDelayLabelTip, AlignRight, nullptr, box(config::Numeric::WalkAwayDelay)},
+        {Kind::Text, box(config::Numeric::WalkAwayDelay), nullptr, {3960, 2640, 375, kTextHeight},
          "This delay (0-255) is between when the user is detected as being out-of-range, and when "
          "the keystrokes are actually sent."},
         {Kind::Button, "Command6", "Advanced", {480, 3120, 1095, 255}},
-        {Kind::Label, "Label18", "Power-up Delay ", {2280, 3120, 1620, kLineHeight},
+        {Kind::Label, "Label18", caption(config::Numeric::PowerUpDelay), {2280, 3120, 1620, kLineHeight},
          "Leave set to '0' unless you have a PC power-up problem with the USB device.",
-         Hidden | AlignRight, nullptr, "StartDly"},
-        {Kind::Text, "StartDly", nullptr, {3960, 3060, 375, kTextHeight},
+         Hidden | AlignRight, nullptr, box(config::Numeric::PowerUpDelay)},
+        {Kind::Text, box(config::Numeric::PowerUpDelay), nullptr, {3960, 3060, 375, kTextHeight},
          "Some computers may need to have the device in an off state while booting up.", Hidden},
 
         {Kind::Shape, "Shape5", nullptr, {4920, 1740, 2172, 1812}},
@@ -139,12 +160,12 @@ const std::vector<ControlSpec> &walkAwayPage()
 {
     static const std::vector<ControlSpec> table = {
         {Kind::Label, "Label8", "KeyCount", {3000, 3660, 1260, kLineHeight}, nullptr,
-         Hidden | AlignRight, nullptr, "KeyCount"},
-        {Kind::Text, "KeyCount", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden, nullptr,
+         Hidden | AlignRight, nullptr, config::kKeySequences[0].countControl},
+        {Kind::Text, config::kKeySequences[0].countControl, nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden, nullptr,
          nullptr, "Walk-away key count"},
-        {Kind::Label, "Label9", "Key delay", {5040, 3660, 1260, kLineHeight}, nullptr, AlignRight,
-         nullptr, "InterKeyDelay"},
-        {Kind::Text, "InterKeyDelay", nullptr, {6360, 3660, 615, kTextHeight}, nullptr, Plain,
+        {Kind::Label, "Label9", caption(config::Numeric::WalkAwayKeyDelay), {5040, 3660, 1260, kLineHeight}, nullptr,
+         AlignRight, nullptr, box(config::Numeric::WalkAwayKeyDelay)},
+        {Kind::Text, box(config::Numeric::WalkAwayKeyDelay), nullptr, {6360, 3660, 615, kTextHeight}, nullptr, Plain,
          nullptr, nullptr, "Walk-away key delay"},
         {Kind::Text, "Key1Mods", nullptr, {1440, 3300, 375, kTextHeight}, nullptr, Hidden},
         {Kind::Text, "Key2Mods", nullptr, {2880, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
@@ -160,12 +181,12 @@ const std::vector<ControlSpec> &walkUpPage()
 {
     static const std::vector<ControlSpec> table = {
         {Kind::Label, "Label20", "KeyCount", {3240, 3660, 1020, kLineHeight}, nullptr,
-         Hidden | AlignRight, nullptr, "KeyCountUp"},
-        {Kind::Text, "KeyCountUp", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden, nullptr,
+         Hidden | AlignRight, nullptr, config::kKeySequences[1].countControl},
+        {Kind::Text, config::kKeySequences[1].countControl, nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden, nullptr,
          nullptr, "Walk-up key count"},
-        {Kind::Label, "Label21", "Key delay", {5160, 3660, 900, kLineHeight}, nullptr, AlignRight,
-         nullptr, "InterKeyDelayUp"},
-        {Kind::Text, "InterKeyDelayUp", nullptr, {6120, 3660, 495, kTextHeight}, nullptr, Plain,
+        {Kind::Label, "Label21", caption(config::Numeric::WalkUpKeyDelay), {5160, 3660, 900, kLineHeight}, nullptr,
+         AlignRight, nullptr, box(config::Numeric::WalkUpKeyDelay)},
+        {Kind::Text, box(config::Numeric::WalkUpKeyDelay), nullptr, {6120, 3660, 495, kTextHeight}, nullptr, Plain,
          nullptr, nullptr, "Walk-up key delay"},
     };
     return table;
@@ -199,9 +220,9 @@ const std::vector<ControlSpec> &aboutPage()
          {360, 4380, 5175, 855}, nullptr, Wrap},
         {Kind::Label, "Label15", "If the rate is set to zero, this feature is disabled.",
          {360, 5340, 5175, kLineHeight}},
-        {Kind::Label, "Label17", "Keep Alive Rate (0-255)", {360, 5700, 1740, kLineHeight}, nullptr,
-         AlignRight, nullptr, "PressRate"},
-        {Kind::Text, "PressRate", nullptr, {2160, 5700, 495, kTextHeight}},
+        {Kind::Label, "Label17", caption(config::Numeric::IdleRate), {360, 5700, 1740, kLineHeight}, nullptr,
+         AlignRight, nullptr, box(config::Numeric::IdleRate)},
+        {Kind::Text, box(config::Numeric::IdleRate), nullptr, {2160, 5700, 495, kTextHeight}},
     };
     return table;
 }
@@ -224,23 +245,23 @@ const std::vector<ControlSpec> &windowControls()
         {Kind::Text, "bInRange", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
         {Kind::Text, "bInRangePend", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
         {Kind::Text, "bOutRangePend", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
-        {Kind::Text, "Key6Code", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden | CodeText},
+        {Kind::Text, config::kSlots[config::kIdleSlot].codeText, nullptr, {0, 0, 375, kTextHeight},
+         nullptr, Hidden | CodeText},
     };
     return table;
 }
 
 enum class Container { InitialSetup, WalkAway, WalkUp, About, Window };
 
-// The twelve keystroke slots, by slot index. `name` is what the slot is
+// The twelve keystroke slots, by slot index; their captions and code texts
+// stand in the settings table (config::kSlots). `name` is what the slot is
 // called where the frame's caption alone would not tell: the name of every
 // control in the frame starts with it.
 struct SlotSpec {
     const char *frame;
-    const char *caption;
     const char *name;
     Container where;
     Twips at;
-    const char *codeText; // null: the slot's code text stands elsewhere
     unsigned codeFlags = Plain;
     const char *toolTip = nullptr;
 };
@@ -252,31 +273,30 @@ constexpr int kFrameHeight = 2655;
 const std::array<SlotSpec, config::kSlotCount> &slotTable()
 {
     static const std::array<SlotSpec, config::kSlotCount> table = {{
-        {"Frame2", "Keystroke 1", "Walk-away keystroke 1", Container::WalkAway,
-         {360, kFrameTop, kFrameWidth, kFrameHeight}, "Key1Code", Disabled,
+        {"Frame2", "Walk-away keystroke 1", Container::WalkAway,
+         {360, kFrameTop, kFrameWidth, kFrameHeight}, Disabled,
          "When the user steps away there may be several keystroke"},
-        {"Frame3", "Keystroke 2", "Walk-away keystroke 2", Container::WalkAway,
-         {2280, kFrameTop, kFrameWidth, kFrameHeight}, "Key2Code"},
-        {"Frame4", "Keystroke 3", "Walk-away keystroke 3", Container::WalkAway,
-         {4200, kFrameTop, kFrameWidth, kFrameHeight}, "Key3Code"},
-        {"Frame5", "Keystroke 4", "Walk-away keystroke 4", Container::WalkAway,
-         {6120, kFrameTop, 1935, kFrameHeight}, "Key4Code"},
-        {"Frame6(0)", "Keystroke 5", "Walk-away keystroke 5", Container::WalkAway,
-         {8160, kFrameTop, kFrameWidth, kFrameHeight}, "Key5Code"},
-        {"Frame7", "Idle Keystroke", "Idle keystroke", Container::About, {5760, 4980, 2055, 1095},
-         nullptr},
-        {"Frame6(1)", "Keystroke 1", "Walk-up keystroke 1", Container::WalkUp,
-         {360, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(0)"},
-        {"Frame6(2)", "Keystroke 2", "Walk-up keystroke 2", Container::WalkUp,
-         {2280, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(1)", Disabled},
-        {"Frame6(3)", "Keystroke 3", "Walk-up keystroke 3", Container::WalkUp,
-         {4200, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(2)", Disabled},
-        {"Frame6(4)", "Keystroke 4", "Walk-up keystroke 4", Container::WalkUp,
-         {6120, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(3)", Disabled},
-        {"Frame6(5)", "Keystroke 5", "Walk-up keystroke 5", Container::WalkUp,
-         {8160, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(4)", Disabled},
-        {"Frame6(6)", "Keystroke 6", "Keystroke 6", Container::Window,
-         {3840, 6840, kFrameWidth, kFrameHeight}, "Text4(5)", Disabled},
+        {"Frame3", "Walk-away keystroke 2", Container::WalkAway,
+         {2280, kFrameTop, kFrameWidth, kFrameHeight}},
+        {"Frame4", "Walk-away keystroke 3", Container::WalkAway,
+         {4200, kFrameTop, kFrameWidth, kFrameHeight}},
+        {"Frame5", "Walk-away keystroke 4", Container::WalkAway,
+         {6120, kFrameTop, 1935, kFrameHeight}},
+        {"Frame6(0)", "Walk-away keystroke 5", Container::WalkAway,
+         {8160, kFrameTop, kFrameWidth, kFrameHeight}},
+        {"Frame7", "Idle keystroke", Container::About, {5760, 4980, 2055, 1095}},
+        {"Frame6(1)", "Walk-up keystroke 1", Container::WalkUp,
+         {360, kFrameTop, kFrameWidth, kFrameHeight}},
+        {"Frame6(2)", "Walk-up keystroke 2", Container::WalkUp,
+         {2280, kFrameTop, kFrameWidth, kFrameHeight}, Disabled},
+        {"Frame6(3)", "Walk-up keystroke 3", Container::WalkUp,
+         {4200, kFrameTop, kFrameWidth, kFrameHeight}, Disabled},
+        {"Frame6(4)", "Walk-up keystroke 4", Container::WalkUp,
+         {6120, kFrameTop, kFrameWidth, kFrameHeight}, Disabled},
+        {"Frame6(5)", "Walk-up keystroke 5", Container::WalkUp,
+         {8160, kFrameTop, kFrameWidth, kFrameHeight}, Disabled},
+        {"Frame6(6)", "Keystroke 6", Container::Window,
+         {3840, 6840, kFrameWidth, kFrameHeight}, Disabled},
     }};
     return table;
 }
@@ -293,10 +313,10 @@ struct ModifierRow {
 };
 
 constexpr std::array<ModifierRow, 4> kModifierRows = {{
-    {2, 32, "Shft", "Shift", 600},
-    {1, 16, "Ctrl", "Ctrl", 960},
-    {4, 64, "Alt", "Alt", 1320},
-    {8, 128, "GUI", "GUI", 1680},
+    {config::LeftShift, config::RightShift, "Shft", "Shift", 600},
+    {config::LeftCtrl, config::RightCtrl, "Ctrl", "Ctrl", 960},
+    {config::LeftAlt, config::RightAlt, "Alt", "Alt", 1320},
+    {config::LeftGui, config::RightGui, "GUI", "GUI", 1680},
 }};
 
 constexpr int kLeftColumn = 360;
@@ -473,7 +493,8 @@ void buildControls(const Placer &placer, const std::vector<ControlSpec> &table,
 void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
 {
     const QString slotName = QString::fromLatin1(entry.name);
-    auto *frame = new QGroupBox(QString::fromLatin1(entry.caption), placer.parentFor(nullptr));
+    const config::SlotSetting &setting = config::kSlots[slot];
+    auto *frame = new QGroupBox(QString::fromLatin1(setting.caption), placer.parentFor(nullptr));
     frame->setObjectName(QLatin1String(entry.frame));
     frame->setAccessibleName(slotName);
     if (entry.toolTip) {
@@ -515,8 +536,8 @@ void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
 
     auto *code = new QLineEdit(QStringLiteral("Text4"), frame);
     const Twips codeAt{1320, 2160, 375, kTextHeight};
-    if (entry.codeText) {
-        add(code, QLatin1String(entry.codeText), slotName + QStringLiteral(" code"), codeAt);
+    if (slot != config::kIdleSlot) {
+        add(code, QLatin1String(setting.codeText), slotName + QStringLiteral(" code"), codeAt);
         code->setEnabled(!(entry.codeFlags & Disabled));
         code->setHidden(entry.codeFlags & Hidden);
     } else {
@@ -534,8 +555,7 @@ QTabWidget *buildTabContainer(QWidget *form, int dpi, ControlIndex &index)
     auto *tabs = new QTabWidget(form);
     tabs->setObjectName(QStringLiteral("SSTab1"));
     tabs->setGeometry(toPixels(kTabContainer, dpi));
-    for (const char *caption :
-         {"Initial Setup", "Walk-Away Keystrokes", "Walk-Up Keystrokes ", "About"}) {
+    for (const char *caption : config::kPageCaptions) {
         auto *page = new QWidget;
         tabs->addTab(page, QString::fromLatin1(caption));
     }
@@ -611,31 +631,32 @@ ControlIndex buildWindow(QWidget *form, int dpi)
 config::FormControls findFormControls(const ControlIndex &controls)
 {
     config::FormControls c;
-    c.MaxDist = child<QLineEdit>(controls, "MaxDist");
+    for (const config::NumberSetting &field : config::kNumbers)
+        c.numbers[config::indexOf(field)] = child<QLineEdit>(controls, field.control);
+    c.MaxDist = c.numbers[config::indexOf(config::setting(config::Numeric::DetectionRange))];
     c.wCurrRange = child<QLineEdit>(controls, "wCurrRange");
-    c.IRDBTm = child<QLineEdit>(controls, "IRDBTm");
-    c.ORDBTm = child<QLineEdit>(controls, "ORDBTm");
-    c.StartDly = child<QLineEdit>(controls, "StartDly");
-    c.bNoShowIRLED = child<QCheckBox>(controls, "bNoShowIRLED");
-    c.bNoShowORLED = child<QCheckBox>(controls, "bNoShowORLED");
-    c.bNoShowXtLED = child<QCheckBox>(controls, "bNoShowXtLED");
+    c.IRDBTm = c.numbers[config::indexOf(config::setting(config::Numeric::WalkUpDelay))];
+    c.ORDBTm = c.numbers[config::indexOf(config::setting(config::Numeric::WalkAwayDelay))];
+    c.StartDly = c.numbers[config::indexOf(config::setting(config::Numeric::PowerUpDelay))];
+    c.bNoShowIRLED = child<QCheckBox>(controls, ledBox(KV3_LED_NO_IN_RANGE));
+    c.bNoShowORLED = child<QCheckBox>(controls, ledBox(KV3_LED_NO_OUT_RANGE));
+    c.bNoShowXtLED = child<QCheckBox>(controls, ledBox(KV3_LED_NO_TRANSITION));
     c.bInRange = child<QLineEdit>(controls, "bInRange");
     c.bInRangePend = child<QLineEdit>(controls, "bInRangePend");
     c.bOutRangePend = child<QLineEdit>(controls, "bOutRangePend");
-    c.InterKeyDelay = child<QLineEdit>(controls, "InterKeyDelay");
-    c.KeyCount = child<QLineEdit>(controls, "KeyCount");
-    c.InterKeyDelayUp = child<QLineEdit>(controls, "InterKeyDelayUp");
-    c.KeyCountUp = child<QLineEdit>(controls, "KeyCountUp");
+    c.InterKeyDelay = c.numbers[config::indexOf(config::setting(config::Numeric::WalkAwayKeyDelay))];
+    c.KeyCount = child<QLineEdit>(controls, config::kKeySequences[0].countControl);
+    c.InterKeyDelayUp = c.numbers[config::indexOf(config::setting(config::Numeric::WalkUpKeyDelay))];
+    c.KeyCountUp = child<QLineEdit>(controls, config::kKeySequences[1].countControl);
     for (int i = 0; i < 6; ++i)
         c.KeyMods[i] = child<QLineEdit>(controls, QStringLiteral("Key%1Mods").arg(i + 1));
-    c.PressRate = child<QLineEdit>(controls, "PressRate");
+    c.PressRate = c.numbers[config::indexOf(config::setting(config::Numeric::IdleRate))];
     for (int slot = 0; slot < config::kSlotCount; ++slot) {
         config::KeystrokeSlot &s = c.keystrokes[slot];
         s.list = child<QComboBox>(controls, keyListName(slot));
-        const char *code = slotTable()[slot].codeText;
-        s.codeText = child<QLineEdit>(controls, code ? QLatin1String(code) : QLatin1String("Key6Code"));
-        for (int bit = 0; bit < 8; ++bit)
-            s.mods[bit] = child<QCheckBox>(controls, modifierBoxName(config::kModifierBits[bit], slot));
+        s.codeText = child<QLineEdit>(controls, config::kSlots[slot].codeText);
+        for (std::size_t bit = 0; bit < config::kModifiers.size(); ++bit)
+            s.mods[bit] = child<QCheckBox>(controls, modifierBoxName(config::kModifiers[bit].bit, slot));
     }
     c.ConfigChanged = child<QCheckBox>(controls, "ConfigChanged");
     return c;

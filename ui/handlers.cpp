@@ -15,7 +15,7 @@
 #include "form1.h"
 
 #include "changedetection.h"
-#include "fieldbounds.h"
+#include "settings.h"
 #include "focusleave.h"
 #include "keylist.h"
 #include "numbers.h"
@@ -25,25 +25,11 @@
 
 namespace {
 
-// The boxes checked when the focus leaves them: the field whose bounds hold,
-// the message, and the text the box is reset to.
-struct RangeRule {
-    QLineEdit *config::FormControls::*box;
-    config::BoundedField field;
-    const char *message;
-    const char *resetValue;
-};
-
-const char *const kByteMessage = "The value must be between 0 and 255!";
-
-constexpr RangeRule kRangeRules[] = {
-    {&config::FormControls::IRDBTm, config::BoundedField::IRDBTm, kByteMessage, "0"},
-    {&config::FormControls::ORDBTm, config::BoundedField::ORDBTm, kByteMessage, "0"},
-    {&config::FormControls::PressRate, config::BoundedField::PressRate, kByteMessage, "0"},
-    {&config::FormControls::StartDly, config::BoundedField::StartDly, kByteMessage, "0"},
-    {&config::FormControls::MaxDist, config::BoundedField::MaxDist,
-     "The value must be between 14 and 60!", "36"},
-};
+// A check's message, its bounds put in.
+QString rangeMessage(const config::NumberSetting &field)
+{
+    return QString::fromLatin1(field.rangeMessage).arg(field.bounds.lower).arg(field.bounds.upper);
+}
 
 } // namespace
 
@@ -70,14 +56,16 @@ void Form1::bindHandlers()
     bindButtons();
 }
 
+// The boxes checked when the focus leaves them, as the settings table names them.
 void Form1::bindValidation()
 {
-    for (const RangeRule &rule : kRangeRules) {
-        QLineEdit *box = c_.*rule.box;
-        watchers_.push_back(new ui::FocusLeaveWatcher(box, [this, box, rule] {
-            validateRange(box, config::boundsOf(rule.field).lower,
-                          config::boundsOf(rule.field).upper, QString::fromLatin1(rule.message),
-                          QString::fromLatin1(rule.resetValue));
+    for (const config::NumberSetting &field : config::kNumbers) {
+        if (field.check != config::Check::OnLeaving)
+            continue;
+        QLineEdit *box = c_.numbers[config::indexOf(field)];
+        watchers_.push_back(new ui::FocusLeaveWatcher(box, [this, box, &field] {
+            validateRange(box, field.bounds.lower, field.bounds.upper, rangeMessage(field),
+                          config::decimalText(config::resetValue(field)));
         }));
     }
 }
@@ -119,15 +107,14 @@ void Form1::InterKeyDelayUp_Change()
 
 void Form1::keyDelayChanged(QLineEdit *box)
 {
-    const config::BoundedField field = box == c_.InterKeyDelay ? config::BoundedField::InterKeyDelay
-                                                               : config::BoundedField::InterKeyDelayUp;
+    const config::NumberSetting &field = config::setting(
+        box == c_.InterKeyDelay ? config::Numeric::WalkAwayKeyDelay : config::Numeric::WalkUpKeyDelay);
     const double delay = config::leadingNumber(box->text());
-    if (!config::withinBounds(field, delay)) {
+    if (!field.bounds.holds(delay)) {
         // Runs this handler again, nested: it finds 0 and compares before
         // the message is shown.
-        box->setText(QStringLiteral("0"));
-        ask(ui::noticeBox(QStringLiteral("Delay must be in the range of 0-255 seconds!"),
-                          ui::applicationTitle()));
+        box->setText(config::decimalText(config::resetValue(field)));
+        ask(ui::noticeBox(rangeMessage(field), ui::applicationTitle()));
     }
     CheckUpdate();
 }

@@ -19,10 +19,6 @@ struct PresetKey {
     int code;
 };
 
-constexpr int kLeftCtrl = 1;
-constexpr int kLeftAlt = 4;
-constexpr int kLeftGui = 8;
-
 struct Preset {
     std::array<PresetKey, 5> walkAway;
     std::array<PresetKey, 5> walkUp;
@@ -42,9 +38,9 @@ constexpr PresetKey kNone = {"NONE", 0};
 constexpr Preset kClassicLogon = {
     {{{"DELETE", 76}, {"k", 14}, {"BCKSPC", 42}, {"ESC", 41}, kNone}},
     {{{"DELETE", 76}, kNone, kNone, kNone, kNone}},
-    kLeftCtrl | kLeftAlt,
-    kLeftGui,
-    kLeftCtrl | kLeftAlt,
+    config::LeftCtrl | config::LeftAlt,
+    config::LeftGui,
+    config::LeftCtrl | config::LeftAlt,
     0,
 };
 
@@ -52,17 +48,17 @@ constexpr Preset kClassicLogon = {
 constexpr Preset kWelcomeScreen = {
     {{{"L", 15}, kNone, kNone, kNone, kNone}},
     {{kNone, kNone, kNone, kNone, kNone}},
-    kLeftGui,
-    kLeftCtrl | kLeftAlt,
+    config::LeftGui,
+    config::LeftCtrl | config::LeftAlt,
     0,
-    kLeftCtrl | kLeftAlt,
+    config::LeftCtrl | config::LeftAlt,
 };
 
 // Sets and clears the modifier boxes of one slot named by the two masks.
 void applyModifiers(const config::KeystrokeSlot &slot, int set, int clear)
 {
-    for (std::size_t i = 0; i < config::kModifierBits.size(); ++i) {
-        const int bit = config::kModifierBits[i];
+    for (std::size_t i = 0; i < config::kModifiers.size(); ++i) {
+        const int bit = config::kModifiers[i].bit;
         if (set & bit)
             slot.mods[i]->setChecked(true);
         if (clear & bit)

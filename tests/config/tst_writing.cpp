@@ -38,8 +38,8 @@ public:
             const QString code = slot < config::kWalkUpSlot0 ? QStringLiteral("Key%1Code").arg(slot + 1)
                                                              : QStringLiteral("Text4(%1)").arg(slot - config::kWalkUpSlot0);
             f.keystrokes[slot].codeText = addText(code, "0");
-            for (std::size_t i = 0; i < config::kModifierBits.size(); ++i)
-                f.keystrokes[slot].mods[i] = addBox(QStringLiteral("Key1Mods%1(%2)").arg(config::kModifierBits[i]).arg(slot));
+            for (std::size_t i = 0; i < config::kModifiers.size(); ++i)
+                f.keystrokes[slot].mods[i] = addBox(QStringLiteral("Key1Mods%1(%2)").arg(config::kModifiers[i].bit).arg(slot));
         }
     }
 
@@ -49,8 +49,8 @@ public:
     // Checks the boxes of a slot whose bit is set in `mask`.
     void setModifiers(int slot, int mask)
     {
-        for (std::size_t i = 0; i < config::kModifierBits.size(); ++i)
-            form.keystrokes[slot].mods[i]->setChecked((mask & config::kModifierBits[i]) != 0);
+        for (std::size_t i = 0; i < config::kModifiers.size(); ++i)
+            form.keystrokes[slot].mods[i]->setChecked((mask & config::kModifiers[i].bit) != 0);
     }
 
     config::FormControls form;
