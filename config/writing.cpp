@@ -165,7 +165,8 @@ std::optional<UnreadableField> writeConfig(const FormControls &controls, FormSta
 
     // The count boxes follow what was sent, so that change detection compares
     // them with the counts the sensor now holds.
-    const std::array<const WalkParms *, kSequences.size()> sent = {&records.walkAway, &records.walkUp};
+    const std::array<const WalkParms *, kSequences.size()> sent = {&records.walkAway,
+                                                                   &records.walkUp};
     for (std::size_t i = 0; i < kSequences.size(); ++i)
         (controls.*kSequences[i].countBox)->setText(decimalText(sent[i]->KeyCount));
 
