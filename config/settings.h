@@ -118,6 +118,17 @@ constexpr const NumberSetting &setting(Numeric which)
     return kNumbers[static_cast<std::size_t>(which)];
 }
 
+// Whether a word lies in the record `record` of the configuration: the rows
+// of one record, as the device library exchanges it.
+template <typename Record>
+bool liesIn(WordOf word, Record Configuration::*record)
+{
+    Configuration probe{};
+    const auto at = reinterpret_cast<std::uintptr_t>(&word(probe));
+    const auto begin = reinterpret_cast<std::uintptr_t>(&(probe.*record));
+    return at >= begin && at < begin + sizeof(Record);
+}
+
 // A row's place in kNumbers, which tables of controls share.
 inline std::size_t indexOf(const NumberSetting &row)
 {
