@@ -1,6 +1,6 @@
 #include "changedetection.h"
 
-#include "kv3rapi.h"
+#include "exchange.h"
 #include "masks.h"
 #include "numbers.h"
 
@@ -43,22 +43,16 @@ private:
     FormState &state_;
 };
 
-void compareIdle(const FormControls &c, Comparison &cmp, const ErrorReporter &report)
+void compareIdle(const FormControls &c, Comparison &cmp, const IdleParms &idle)
 {
-    IdleParms idle{};
-    if (GetIdleParms(&idle) == 0)
-        report(QStringLiteral("USB GetIdleParms"));
     const KeystrokeSlot &slot = c.keystrokes[kIdleSlot];
     cmp.strict(c.PressRate, idle.PressRate);
     cmp.mask(slot, idle.KeyMods);
     cmp.leading(slot.codeText, idle.KeyCode);
 }
 
-void compareSonar(const FormControls &c, Comparison &cmp, const ErrorReporter &report)
+void compareSonar(const FormControls &c, Comparison &cmp, const SonarParms &sonar)
 {
-    SonarParms sonar{};
-    if (GetSonarParms(&sonar) == 0)
-        report(QStringLiteral("USB GetSonarParms"));
     cmp.box(c.bNoShowORLED, sonar.LedFlags & KV3_LED_NO_OUT_RANGE);
     cmp.box(c.bNoShowXtLED, sonar.LedFlags & KV3_LED_NO_TRANSITION);
     cmp.box(c.bNoShowIRLED, sonar.LedFlags & KV3_LED_NO_IN_RANGE);
@@ -78,21 +72,15 @@ void compareKeystrokes(const FormControls &c, int firstSlot, const WalkParms &wa
         cmp.strict(c.keystrokes[firstSlot + i].codeText, walk.KeyCode[i]);
 }
 
-void compareWalkAway(const FormControls &c, Comparison &cmp, const ErrorReporter &report)
+void compareWalkAway(const FormControls &c, Comparison &cmp, const WalkParms &away)
 {
-    WalkParms away{};
-    if (GetWalkAwayParms(&away) == 0)
-        report(QStringLiteral("USB GetWalkAway"));
     cmp.strict(c.KeyCount, away.KeyCount);
     cmp.leading(c.InterKeyDelay, away.InterKeyDelay);
     compareKeystrokes(c, kWalkAwaySlot0, away, cmp);
 }
 
-void compareWalkUp(const FormControls &c, Comparison &cmp, const ErrorReporter &report)
+void compareWalkUp(const FormControls &c, Comparison &cmp, const WalkParms &up)
 {
-    WalkParms up{};
-    if (GetWalkUpParms(&up) == 0)
-        report(QStringLiteral("USB GetWalkUp"));
     cmp.leading(c.KeyCountUp, up.KeyCount);
     cmp.leading(c.InterKeyDelayUp, up.InterKeyDelay);
     compareKeystrokes(c, kWalkUpSlot0, up, cmp);
@@ -108,10 +96,14 @@ void checkUpdate(const FormControls &controls, FormState &state, const ErrorRepo
         return;
 
     Comparison cmp(state);
-    compareIdle(controls, cmp, report);
-    compareSonar(controls, cmp, report);
-    compareWalkAway(controls, cmp, report);
-    compareWalkUp(controls, cmp, report);
+    const FormControls &c = controls;
+    exchange::window::readForComparison(
+        {[&c, &cmp](const IdleParms &idle) { compareIdle(c, cmp, idle); },
+         [&c, &cmp](const SonarParms &sonar) { compareSonar(c, cmp, sonar); },
+         {},
+         [&c, &cmp](const WalkParms &away) { compareWalkAway(c, cmp, away); },
+         [&c, &cmp](const WalkParms &up) { compareWalkUp(c, cmp, up); }},
+        report);
     controls.ConfigChanged->setChecked(!state.DeviceUpdated);
 }
 

@@ -5,16 +5,15 @@
 // calls are reported through the ErrorReporter the window hands them.
 #pragma once
 
+#include "exchange.h"
 #include "settings.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QString;
 
 namespace config {
 
@@ -66,7 +65,8 @@ struct FormState {
     bool DeviceUpdated = true; // no difference between window and sensor is known
 };
 
-// Reports a failed library call by its operation name (for example "USB GetSonarParms").
-using ErrorReporter = std::function<void(const QString &operation)>;
+// Reports a failed library call by its operation name, as the exchange with
+// the sensor names it (for example "USB ReadSonarParms").
+using ErrorReporter = exchange::window::FailureReport;
 
 } // namespace config

@@ -1,5 +1,6 @@
 #include "reading.h"
 
+#include "exchange.h"
 #include "keytable.h"
 #include "masks.h"
 #include "numbers.h"
@@ -16,11 +17,8 @@ void setNumber(QLineEdit *text, int value)
     text->setText(decimalText(value));
 }
 
-void readIdle(const FormControls &c, const ErrorReporter &report)
+void showIdle(const FormControls &c, const IdleParms &idle)
 {
-    IdleParms idle{};
-    if (GetIdleParms(&idle) == 0)
-        report(QStringLiteral("USB ReadIdleParms"));
     const KeystrokeSlot &slot = c.keystrokes[kIdleSlot];
     setNumber(c.PressRate, idle.PressRate);
     showModifierMask(slot, idle.KeyMods);
@@ -32,24 +30,13 @@ void readIdle(const FormControls &c, const ErrorReporter &report)
         setNumber(slot.codeText, idle.KeyCode);
 }
 
-void readSonar(const FormControls &c, const ErrorReporter &report)
+void showSonar(const FormControls &c, const SonarParms &sonar)
 {
-    SonarParms sonar{};
-    if (GetSonarParms(&sonar) == 0)
-        report(QStringLiteral("USB ReadSonarParms"));
     showLedFlags(c, sonar.LedFlags);
     setNumber(c.MaxDist, sonar.MaxDist);
     setNumber(c.ORDBTm, sonar.ORDBTm);
     setNumber(c.IRDBTm, sonar.IRDBTm);
     setNumber(c.StartDly, sonar.StartDly);
-}
-
-void readRange(const FormControls &c, const ErrorReporter &report)
-{
-    ObjRangeInfo range{};
-    if (GetObjRangeInfo(&range) == 0)
-        report(QStringLiteral("USB Getrange"));
-    showRange(c, range);
 }
 
 // Masks over the check boxes, position by position, then each list selects
@@ -64,11 +51,8 @@ void showKeystrokes(const FormControls &c, int firstSlot, const WalkParms &walk)
     }
 }
 
-void readWalkAway(const FormControls &c, const ErrorReporter &report)
+void showWalkAway(const FormControls &c, const WalkParms &away)
 {
-    WalkParms away{};
-    if (GetWalkAwayParms(&away) == 0)
-        report(QStringLiteral("USB ReadWalkAway"));
     setNumber(c.KeyCount, away.KeyCount);
     setNumber(c.InterKeyDelay, away.InterKeyDelay);
     for (std::size_t i = 0; i < c.KeyMods.size(); ++i)
@@ -78,11 +62,8 @@ void readWalkAway(const FormControls &c, const ErrorReporter &report)
     showKeystrokes(c, kWalkAwaySlot0, away);
 }
 
-void readWalkUp(const FormControls &c, const ErrorReporter &report)
+void showWalkUp(const FormControls &c, const WalkParms &up)
 {
-    WalkParms up{};
-    if (GetWalkUpParms(&up) == 0)
-        report(QStringLiteral("USB ReadWalkUp"));
     setNumber(c.KeyCountUp, up.KeyCount);
     setNumber(c.InterKeyDelayUp, up.InterKeyDelay);
     // Six code texts: the sixth keystroke's code goes to the frame out of sight.
@@ -103,11 +84,15 @@ void showRange(const FormControls &controls, const ObjRangeInfo &range)
 
 void readConfig(const FormControls &controls, FormState &state, const ErrorReporter &report)
 {
-    readIdle(controls, report);
-    readSonar(controls, report);
-    readRange(controls, report);
-    readWalkAway(controls, report);
-    readWalkUp(controls, report);
+    // Each record's controls are filled right after it arrives, before the
+    // next one is fetched.
+    const FormControls &c = controls;
+    exchange::window::read({[&c](const IdleParms &idle) { showIdle(c, idle); },
+                            [&c](const SonarParms &sonar) { showSonar(c, sonar); },
+                            [&c](const ObjRangeInfo &range) { showRange(c, range); },
+                            [&c](const WalkParms &away) { showWalkAway(c, away); },
+                            [&c](const WalkParms &up) { showWalkUp(c, up); }},
+                           report);
     if (state.FirstLoad == 1)
         state.FirstLoad = 0;
 }

@@ -1,7 +1,7 @@
 #include "writing.h"
 
+#include "exchange.h"
 #include "keycount.h"
-#include "kv3rapi.h"
 #include "masks.h"
 #include "numbers.h"
 
@@ -74,20 +74,18 @@ static_assert(kFields.back().caption != nullptr, "a row for every field");
 
 using FieldValues = std::array<int16_t, kFieldCount>;
 
-// One keystroke sequence: where its values come from, where it goes, and
-// the box that shows its count.
+// One keystroke sequence: where its values come from and the box that
+// shows its count.
 struct SequenceRule {
     Field delay;
     Field firstCode;
     int firstSlot;
-    int16_t (*send)(WalkParms *);
-    const char *operation;
     QLineEdit *FormControls::*countBox;
 };
 
 constexpr std::array<SequenceRule, 2> kSequences = {{
-    {InterKeyDelay, AwayCode1, kWalkAwaySlot0, SetWalkAwayParms, "USB SetWalkAway", &FormControls::KeyCount},
-    {InterKeyDelayUp, UpCode1, kWalkUpSlot0, SetWalkUpParms, "USB SetWalkUp", &FormControls::KeyCountUp},
+    {InterKeyDelay, AwayCode1, kWalkAwaySlot0, &FormControls::KeyCount},
+    {InterKeyDelayUp, UpCode1, kWalkUpSlot0, &FormControls::KeyCountUp},
 }};
 
 QLineEdit *fieldText(const FormControls &controls, const FieldRule &rule)
@@ -116,39 +114,24 @@ std::optional<UnreadableField> readFields(const FormControls &controls, FieldVal
     return std::nullopt;
 }
 
-// True when the call succeeded; otherwise reports it by its operation name.
-bool succeeded(int16_t status, const char *operation, const ErrorReporter &report)
-{
-    if (status != 0)
-        return true;
-    if (report)
-        report(QString::fromLatin1(operation));
-    return false;
-}
-
-bool sendIdle(const FormControls &controls, const FieldValues &values, const ErrorReporter &report)
+IdleParms packIdle(const FormControls &controls, const FieldValues &values)
 {
     IdleParms idle{};
     idle.PressRate = values[PressRate];
     idle.KeyMods = static_cast<int16_t>(modifierMask(controls.keystrokes[kIdleSlot]));
     idle.KeyCode = values[IdleCode];
-    return succeeded(SetIdleParms(&idle), "USB SetIdleParms", report);
+    return idle;
 }
 
-// The sonar record goes back with the reserved words the sensor gave. When
-// the sensor's record cannot be fetched it is not sent at all: zeros in
-// place of the reserved words would overwrite what the sensor keeps there.
-bool sendSonar(const FormControls &controls, const FieldValues &values, const ErrorReporter &report)
+// The window's sonar values over the record the sensor gave, whose reserved
+// words go back as they are.
+void packSonar(const FormControls &controls, const FieldValues &values, SonarParms &sonar)
 {
-    SonarParms sonar{};
-    if (!succeeded(GetSonarParms(&sonar), "USB getSonarParms", report))
-        return false;
     sonar.LedFlags = static_cast<int16_t>(ledMask(controls));
     sonar.MaxDist = values[MaxDist];
     sonar.ORDBTm = values[ORDBTm];
     sonar.IRDBTm = values[IRDBTm];
     sonar.StartDly = values[StartDly];
-    return succeeded(SetSonarParms(&sonar), "USB SetSonarParms", report);
 }
 
 WalkParms packSequence(const FormControls &controls, const FieldValues &values, const SequenceRule &rule)
@@ -172,26 +155,24 @@ std::optional<UnreadableField> writeConfig(const FormControls &controls, FormSta
     if (std::optional<UnreadableField> unreadable = readFields(controls, values))
         return unreadable;
 
-    bool allSent = sendIdle(controls, values, report);
-    allSent = sendSonar(controls, values, report) && allSent;
-
-    std::array<int16_t, kSequences.size()> counts{};
-    for (std::size_t i = 0; i < kSequences.size(); ++i) {
-        WalkParms walk = packSequence(controls, values, kSequences[i]);
-        counts[i] = walk.KeyCount;
-        allSent = succeeded(kSequences[i].send(&walk), kSequences[i].operation, report) && allSent;
-    }
+    const exchange::window::Records records{
+        packIdle(controls, values),
+        [&controls, &values](SonarParms &sonar) { packSonar(controls, values, sonar); },
+        packSequence(controls, values, kSequences[0]),
+        packSequence(controls, values, kSequences[1]),
+    };
+    const bool written = exchange::window::write(records, report);
 
     // The count boxes follow what was sent, so that change detection compares
     // them with the counts the sensor now holds.
+    const std::array<const WalkParms *, kSequences.size()> sent = {&records.walkAway, &records.walkUp};
     for (std::size_t i = 0; i < kSequences.size(); ++i)
-        (controls.*kSequences[i].countBox)->setText(decimalText(counts[i]));
+        (controls.*kSequences[i].countBox)->setText(decimalText(sent[i]->KeyCount));
 
     // Only a write that fully reached the sensor and was committed there
     // makes the window agree with it; after a failed step the window still
-    // differs, and a failed commit is lost at the sensor's next power-up.
-    const bool committed = succeeded(WriteCfg(), "USB WriteCfg", report);
-    state.DeviceUpdated = allSent && committed;
+    // differs.
+    state.DeviceUpdated = written;
     controls.ConfigChanged->setChecked(!state.DeviceUpdated);
     return std::nullopt;
 }

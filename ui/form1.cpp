@@ -27,5 +27,5 @@ ui::MsgAnswer Form1::ask(const ui::MessageBoxRequest &request)
 
 config::ErrorReporter Form1::errorReporter()
 {
-    return [this](const QString &operation) { ErReason(operation); };
+    return [this](const char *operation) { ErReason(QString::fromLatin1(operation)); };
 }

@@ -101,7 +101,7 @@ namespace ui {
 QString applicationTitle();
 // The program's major and minor version, as "1.1".
 QString programVersion();
-// The firmware version text for the value USBConnect reports, for example
+// The firmware version text for the version the sensor reports, for example
 // "v  0 1. 0 3" for 0x0103.
 QString firmwareText(int32_t version);
 

@@ -2,8 +2,8 @@
 // the keystroke slots filled for an operating system's logon screen.
 #include "form1.h"
 
+#include "exchange.h"
 #include "keylist.h"
-#include "kv3rapi.h"
 #include "numbers.h"
 
 #include <QCheckBox>
@@ -88,10 +88,10 @@ void applyPreset(const config::FormControls &c, const Preset &preset)
 // The sensor goes back to its factory defaults (a failure is reported and
 // the preset fills the window all the same); then the window is compared
 // with the reset sensor.
-void applyQuickConfiguration(Form1 &form, const config::FormControls &c, const Preset &preset)
+void applyQuickConfiguration(Form1 &form, const config::FormControls &c, const Preset &preset,
+                             const config::ErrorReporter &report)
 {
-    if (ResetFactoryDflts() == 0)
-        form.ErReason(QStringLiteral("USB reset"));
+    exchange::window::resetFactory(report);
     applyPreset(c, preset);
     form.CheckUpdate();
 }
@@ -100,7 +100,7 @@ void applyQuickConfiguration(Form1 &form, const config::FormControls &c, const P
 
 void Form1::Option1_Click()
 {
-    applyQuickConfiguration(*this, c_, kClassicLogon);
+    applyQuickConfiguration(*this, c_, kClassicLogon, errorReporter());
 }
 
 void Form1::Option2_Click()
@@ -110,5 +110,5 @@ void Form1::Option2_Click()
 
 void Form1::Option3_Click()
 {
-    applyQuickConfiguration(*this, c_, kWelcomeScreen);
+    applyQuickConfiguration(*this, c_, kWelcomeScreen, errorReporter());
 }

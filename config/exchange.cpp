@@ -1,0 +1,211 @@
+#include "exchange.h"
+
+namespace exchange {
+
+int32_t lastError()
+{
+    return GetLastLibErr();
+}
+
+void disconnect()
+{
+    USBDisconnect();
+}
+
+// ---- The window ----------------------------------------------------------
+
+namespace window {
+
+namespace {
+
+// The window's way: true when the call succeeded; otherwise reports it by
+// its operation name.
+bool succeeded(int16_t status, const char *operation, const FailureReport &report)
+{
+    if (status != 0)
+        return true;
+    if (report)
+        report(operation);
+    return false;
+}
+
+// One Get call of the window's readings, the record handed over after it.
+template <typename Record>
+void fetch(int16_t (*get)(Record *), const char *operation,
+           const std::function<void(const Record &)> &receive, const FailureReport &report)
+{
+    Record record{};
+    succeeded(get(&record), operation, report);
+    if (receive)
+        receive(record);
+}
+
+} // namespace
+
+std::optional<int32_t> connect(const FailureReport &report)
+{
+    int32_t version = 0;
+    if (!succeeded(USBConnect(&version), "USB Connect", report))
+        return std::nullopt;
+    return version;
+}
+
+bool loadStored(const FailureReport &report)
+{
+    return succeeded(ReadCfg(), "ReadCfg", report);
+}
+
+void read(const RecordReceivers &receive, const FailureReport &report)
+{
+    fetch(GetIdleParms, "USB ReadIdleParms", receive.idle, report);
+    fetch(GetSonarParms, "USB ReadSonarParms", receive.sonar, report);
+    fetch(GetObjRangeInfo, "USB Getrange", receive.range, report);
+    fetch(GetWalkAwayParms, "USB ReadWalkAway", receive.walkAway, report);
+    fetch(GetWalkUpParms, "USB ReadWalkUp", receive.walkUp, report);
+}
+
+void readForComparison(const RecordReceivers &receive, const FailureReport &report)
+{
+    fetch(GetIdleParms, "USB GetIdleParms", receive.idle, report);
+    fetch(GetSonarParms, "USB GetSonarParms", receive.sonar, report);
+    fetch(GetWalkAwayParms, "USB GetWalkAway", receive.walkAway, report);
+    fetch(GetWalkUpParms, "USB GetWalkUp", receive.walkUp, report);
+}
+
+ObjRangeInfo readRange(const FailureReport &report)
+{
+    ObjRangeInfo range{};
+    succeeded(GetObjRangeInfo(&range), "USB Getrange", report);
+    return range;
+}
+
+bool write(const Records &records, const FailureReport &report)
+{
+    // The library takes the records by address; it is given copies.
+    IdleParms idle = records.idle;
+    bool allSent = succeeded(SetIdleParms(&idle), "USB SetIdleParms", report);
+
+    SonarParms sonar{};
+    if (succeeded(GetSonarParms(&sonar), "USB getSonarParms", report)) {
+        records.sonarValues(sonar);
+        allSent = succeeded(SetSonarParms(&sonar), "USB SetSonarParms", report) && allSent;
+    } else {
+        allSent = false;
+    }
+
+    WalkParms away = records.walkAway;
+    allSent = succeeded(SetWalkAwayParms(&away), "USB SetWalkAway", report) && allSent;
+    WalkParms up = records.walkUp;
+    allSent = succeeded(SetWalkUpParms(&up), "USB SetWalkUp", report) && allSent;
+
+    // A failed commit is lost at the sensor's next power-up.
+    const bool committed = succeeded(WriteCfg(), "USB WriteCfg", report);
+    return allSent && committed;
+}
+
+void resetFactory(const FailureReport &report)
+{
+    succeeded(ResetFactoryDflts(), "USB reset", report);
+}
+
+void haltKeystrokes(bool halt, const FailureReport &report)
+{
+    succeeded(HaltKBSends(halt ? -1 : 0), "USB Halt Keyboard", report);
+}
+
+} // namespace window
+
+// ---- ostraval-ctl --------------------------------------------------------
+
+namespace tool {
+
+namespace {
+
+// The tool's way: nothing when the call succeeded.
+std::optional<CallFailure> check(int16_t status, const char *call)
+{
+    if (status != 0)
+        return std::nullopt;
+    return CallFailure{call, GetLastLibErr()};
+}
+
+// The values sent so far never reach storage: the sensor takes its stored
+// configuration back, so that it works with what it keeps.
+StoreFailure reloadAfter(const CallFailure &failure)
+{
+    return StoreFailure{failure, check(ReadCfg(), "ReadCfg")};
+}
+
+} // namespace
+
+std::optional<CallFailure> connect(int32_t &version)
+{
+    int32_t reported = 0;
+    if (auto failure = check(USBConnect(&reported), "USBConnect"))
+        return failure;
+    version = reported;
+    return std::nullopt;
+}
+
+std::optional<CallFailure> readStored(SonarParms &sonar, IdleParms &idle, WalkParms &walkAway,
+                                      WalkParms &walkUp)
+{
+    SonarParms readSonar{};
+    IdleParms readIdle{};
+    WalkParms readAway{};
+    WalkParms readUp{};
+    std::optional<CallFailure> failure = check(ReadCfg(), "ReadCfg");
+    if (!failure)
+        failure = check(GetSonarParms(&readSonar), "GetSonarParms");
+    if (!failure)
+        failure = check(GetIdleParms(&readIdle), "GetIdleParms");
+    if (!failure)
+        failure = check(GetWalkAwayParms(&readAway), "GetWalkAwayParms");
+    if (!failure)
+        failure = check(GetWalkUpParms(&readUp), "GetWalkUpParms");
+    if (failure)
+        return failure;
+    sonar = readSonar;
+    idle = readIdle;
+    walkAway = readAway;
+    walkUp = readUp;
+    return std::nullopt;
+}
+
+std::optional<StoreFailure> write(const SonarParms &sonar, const IdleParms &idle,
+                                  const WalkParms &walkAway, const WalkParms &walkUp)
+{
+    // The library takes the records by address; it is given copies.
+    SonarParms sentSonar = sonar;
+    IdleParms sentIdle = idle;
+    WalkParms sentAway = walkAway;
+    WalkParms sentUp = walkUp;
+    std::optional<CallFailure> failure = check(SetSonarParms(&sentSonar), "SetSonarParms");
+    if (!failure)
+        failure = check(SetIdleParms(&sentIdle), "SetIdleParms");
+    if (!failure)
+        failure = check(SetWalkAwayParms(&sentAway), "SetWalkAwayParms");
+    if (!failure)
+        failure = check(SetWalkUpParms(&sentUp), "SetWalkUpParms");
+    if (!failure)
+        failure = check(WriteCfg(), "WriteCfg");
+    if (failure)
+        return reloadAfter(*failure);
+    return std::nullopt;
+}
+
+std::optional<StoreFailure> resetFactory()
+{
+    if (auto failure = check(ResetFactoryDflts(), "ResetFactoryDflts"))
+        return reloadAfter(*failure);
+    return std::nullopt;
+}
+
+std::optional<CallFailure> readRange(ObjRangeInfo &info)
+{
+    return check(GetObjRangeInfo(&info), "GetObjRangeInfo");
+}
+
+} // namespace tool
+
+} // namespace exchange
