@@ -35,7 +35,7 @@ QString rangeMessage(const config::NumberSetting &field)
 
 void Form1::bindHandlers()
 {
-    for (QCheckBox *led : {c_.bNoShowIRLED, c_.bNoShowORLED, c_.bNoShowXtLED})
+    for (QCheckBox *led : c_.leds)
         connect(led, &QCheckBox::toggled, this, [this] { LedBox_Click(); });
 
     for (int slot = 0; slot < config::kSlotCount; ++slot)
@@ -48,8 +48,9 @@ void Form1::bindHandlers()
         connect(list, &ui::KeyList::rowChosen, this, [this, slot](int row) { Combo_Click(slot, row); });
     }
 
-    connect(c_.InterKeyDelay, &QLineEdit::textChanged, this, [this] { InterKeyDelay_Change(); });
-    connect(c_.InterKeyDelayUp, &QLineEdit::textChanged, this,
+    connect(c_.number(config::Numeric::WalkAwayKeyDelay), &QLineEdit::textChanged, this,
+            [this] { InterKeyDelay_Change(); });
+    connect(c_.number(config::Numeric::WalkUpKeyDelay), &QLineEdit::textChanged, this,
             [this] { InterKeyDelayUp_Change(); });
 
     bindValidation();
@@ -62,7 +63,7 @@ void Form1::bindValidation()
     for (const config::NumberSetting &field : config::kNumbers) {
         if (field.check != config::Check::OnLeaving)
             continue;
-        QLineEdit *box = c_.numbers[config::indexOf(field)];
+        QLineEdit *box = c_.number(field);
         watchers_.push_back(new ui::FocusLeaveWatcher(box, [this, box, &field] {
             validateRange(box, field.bounds.lower, field.bounds.upper, rangeMessage(field),
                           config::decimalText(config::resetValue(field)));
@@ -97,18 +98,19 @@ void Form1::Combo_Click(int slot, int row)
 
 void Form1::InterKeyDelay_Change()
 {
-    keyDelayChanged(c_.InterKeyDelay);
+    keyDelayChanged(c_.number(config::Numeric::WalkAwayKeyDelay));
 }
 
 void Form1::InterKeyDelayUp_Change()
 {
-    keyDelayChanged(c_.InterKeyDelayUp);
+    keyDelayChanged(c_.number(config::Numeric::WalkUpKeyDelay));
 }
 
 void Form1::keyDelayChanged(QLineEdit *box)
 {
     const config::NumberSetting &field = config::setting(
-        box == c_.InterKeyDelay ? config::Numeric::WalkAwayKeyDelay : config::Numeric::WalkUpKeyDelay);
+        box == c_.number(config::Numeric::WalkAwayKeyDelay) ? config::Numeric::WalkAwayKeyDelay
+                                                            : config::Numeric::WalkUpKeyDelay);
     const double delay = config::leadingNumber(box->text());
     if (!field.bounds.holds(delay)) {
         // Runs this handler again, nested: it finds 0 and compares before
