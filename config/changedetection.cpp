@@ -36,11 +36,9 @@ public:
     template <typename Record>
     void numbers(const FormControls &c, Record Configuration::*record, const Record &values)
     {
-        Configuration sensor{};
-        sensor.*record = values;
-        for (const NumberSetting &field : kNumbers)
-            if (liesIn(field.word, record))
-                text(c.number(field), field.compare, field.word(sensor));
+        forEachNumberIn(record, [&](const NumberSetting &field) {
+            text(c.number(field), field.compare, valueIn(field, record, values));
+        });
     }
 
 private:

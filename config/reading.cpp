@@ -21,11 +21,9 @@ void setNumber(QLineEdit *text, int value)
 template <typename Record>
 void showNumbers(const FormControls &c, Record Configuration::*record, const Record &values)
 {
-    Configuration shown{};
-    shown.*record = values;
-    for (const NumberSetting &field : kNumbers)
-        if (liesIn(field.word, record))
-            setNumber(c.number(field), field.word(shown));
+    forEachNumberIn(record, [&](const NumberSetting &field) {
+        setNumber(c.number(field), valueIn(field, record, values));
+    });
 }
 
 void showIdle(const FormControls &c, const IdleParms &idle)

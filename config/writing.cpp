@@ -28,9 +28,9 @@ template <typename Record>
 void addNumbers(std::vector<WrittenText> &texts, const FormControls &c, Configuration &packed,
                 Record Configuration::*record)
 {
-    for (const NumberSetting &field : kNumbers)
-        if (liesIn(field.word, record))
-            texts.push_back({c.number(field), field.write, field.caption, field.page, &field.word(packed)});
+    forEachNumberIn(record, [&](const NumberSetting &field) {
+        texts.push_back({c.number(field), field.write, field.caption, field.page, &field.word(packed)});
+    });
 }
 
 void addCode(std::vector<WrittenText> &texts, const FormControls &c, int slot, int16_t &code)
@@ -101,10 +101,9 @@ void packSonar(const Configuration &packed, SonarParms &sonar)
     Configuration sent{};
     sent.sonar = sonar;
     sent.sonar.LedFlags = packed.sonar.LedFlags;
-    Configuration window = packed;
-    for (const NumberSetting &field : kNumbers)
-        if (liesIn(field.word, &Configuration::sonar))
-            field.word(sent) = field.word(window);
+    forEachNumberIn(&Configuration::sonar, [&](const NumberSetting &field) {
+        field.word(sent) = valueIn(field, &Configuration::sonar, packed.sonar);
+    });
     sonar = sent.sonar;
 }
 
