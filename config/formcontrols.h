@@ -26,37 +26,31 @@ struct KeystrokeSlot {
 };
 
 struct FormControls {
-    // The text boxes of the numeric settings, by their rows of kNumbers.
+    // The controls of the settings table's rows: the numeric settings' text
+    // boxes (kNumbers), the LED boxes (kLeds) and the hidden boxes of the
+    // sequences' stored key counts (kKeySequences).
     std::array<QLineEdit *, kNumbers.size()> numbers{};
+    std::array<QCheckBox *, kLeds.size()> leds{};
+    std::array<QLineEdit *, kKeySequences.size()> keyCounts{};
 
-    // "Initial Setup"
-    QLineEdit *MaxDist = nullptr;
+    // The range read-out ("Initial Setup") and its hidden flags on the window.
     QLineEdit *wCurrRange = nullptr;
-    QLineEdit *IRDBTm = nullptr;
-    QLineEdit *ORDBTm = nullptr;
-    QLineEdit *StartDly = nullptr;
-    QCheckBox *bNoShowIRLED = nullptr;
-    QCheckBox *bNoShowORLED = nullptr;
-    QCheckBox *bNoShowXtLED = nullptr;
-
-    // Hidden range flags on the window.
     QLineEdit *bInRange = nullptr;
     QLineEdit *bInRangePend = nullptr;
     QLineEdit *bOutRangePend = nullptr;
 
-    // Keystroke pages.
-    QLineEdit *InterKeyDelay = nullptr;
-    QLineEdit *KeyCount = nullptr;         // hidden
-    QLineEdit *InterKeyDelayUp = nullptr;
-    QLineEdit *KeyCountUp = nullptr;       // hidden
-    std::array<QLineEdit *, 6> KeyMods{};  // hidden Key1Mods ... Key6Mods
-
-    // Idle keystroke rate (About page, out of sight).
-    QLineEdit *PressRate = nullptr;
-
+    std::array<QLineEdit *, 6> KeyMods{}; // hidden Key1Mods ... Key6Mods
     std::array<KeystrokeSlot, kSlotCount> keystrokes{}; // by slot index
 
     QCheckBox *ConfigChanged = nullptr;
+
+    QLineEdit *number(Numeric which) const { return numbers[static_cast<std::size_t>(which)]; }
+    QLineEdit *number(const NumberSetting &row) const { return numbers[indexOf(row)]; }
+    QCheckBox *led(const LedSetting &row) const { return leds[static_cast<std::size_t>(&row - kLeds.data())]; }
+    QLineEdit *keyCount(const SequenceSetting &sequence) const
+    {
+        return keyCounts[static_cast<std::size_t>(&sequence - kKeySequences.data())];
+    }
 };
 
 // The window's own variables that the configuration code reads and sets.

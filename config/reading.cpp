@@ -17,10 +17,19 @@ void setNumber(QLineEdit *text, int value)
     text->setText(decimalText(value));
 }
 
+// The numeric settings that the record holds, into their boxes.
+template <typename Record>
+void showNumbers(const FormControls &c, Record Configuration::*record, const Record &values)
+{
+    forEachNumberIn(record, [&](const NumberSetting &field) {
+        setNumber(c.number(field), valueIn(field, record, values));
+    });
+}
+
 void showIdle(const FormControls &c, const IdleParms &idle)
 {
-    const KeystrokeSlot &slot = c.keystrokes[kIdleSlot];
-    setNumber(c.PressRate, idle.PressRate);
+    const KeystrokeSlot &slot = c.keystrokes[kIdleKey.slot];
+    showNumbers(c, &Configuration::idle, idle);
     showModifierMask(slot, idle.KeyMods);
     selectByCode(slot.list, idle.KeyCode);
     // The idle code text is filled by its list's handler; a code that no row
@@ -33,43 +42,39 @@ void showIdle(const FormControls &c, const IdleParms &idle)
 void showSonar(const FormControls &c, const SonarParms &sonar)
 {
     showLedFlags(c, sonar.LedFlags);
-    setNumber(c.MaxDist, sonar.MaxDist);
-    setNumber(c.ORDBTm, sonar.ORDBTm);
-    setNumber(c.IRDBTm, sonar.IRDBTm);
-    setNumber(c.StartDly, sonar.StartDly);
+    showNumbers(c, &Configuration::sonar, sonar);
 }
 
-// Masks over the check boxes, position by position, then each list selects
+// A sequence's count and delay, its five code texts, then its keystrokes:
+// masks over the check boxes, position by position, then each list selects
 // the row of the code its code text now holds.
-void showKeystrokes(const FormControls &c, int firstSlot, const WalkParms &walk)
+void showSequence(const FormControls &c, const SequenceSetting &sequence, const WalkParms &walk)
 {
+    setNumber(c.keyCount(sequence), walk.KeyCount);
+    showNumbers(c, sequence.walk, walk);
     for (int i = 0; i < kKeystrokesPerSequence; ++i)
-        showModifierMask(c.keystrokes[firstSlot + i], walk.KeyMods[i]);
+        setNumber(c.keystrokes[sequence.firstSlot + i].codeText, walk.KeyCode[i]);
+    for (int i = 0; i < kKeystrokesPerSequence; ++i)
+        showModifierMask(c.keystrokes[sequence.firstSlot + i], walk.KeyMods[i]);
     for (int i = 0; i < kKeystrokesPerSequence; ++i) {
-        const KeystrokeSlot &slot = c.keystrokes[firstSlot + i];
+        const KeystrokeSlot &slot = c.keystrokes[sequence.firstSlot + i];
         selectByCode(slot.list, static_cast<int>(leadingNumber(slot.codeText->text())));
     }
 }
 
 void showWalkAway(const FormControls &c, const WalkParms &away)
 {
-    setNumber(c.KeyCount, away.KeyCount);
-    setNumber(c.InterKeyDelay, away.InterKeyDelay);
+    // The window also keeps the six walk-away masks in hidden boxes.
     for (std::size_t i = 0; i < c.KeyMods.size(); ++i)
         setNumber(c.KeyMods[i], away.KeyMods[i]);
-    for (int i = 0; i < kKeystrokesPerSequence; ++i)
-        setNumber(c.keystrokes[kWalkAwaySlot0 + i].codeText, away.KeyCode[i]);
-    showKeystrokes(c, kWalkAwaySlot0, away);
+    showSequence(c, kKeySequences[0], away);
 }
 
 void showWalkUp(const FormControls &c, const WalkParms &up)
 {
-    setNumber(c.KeyCountUp, up.KeyCount);
-    setNumber(c.InterKeyDelayUp, up.InterKeyDelay);
-    // Six code texts: the sixth keystroke's code goes to the frame out of sight.
-    for (int i = 0; i <= kKeystrokesPerSequence; ++i)
-        setNumber(c.keystrokes[kWalkUpSlot0 + i].codeText, up.KeyCode[i]);
-    showKeystrokes(c, kWalkUpSlot0, up);
+    // The sixth walk-up keystroke's code goes to the frame out of sight.
+    setNumber(c.keystrokes[kSixthSlot].codeText, up.KeyCode[kKeystrokesPerSequence]);
+    showSequence(c, kKeySequences[1], up);
 }
 
 } // namespace

@@ -118,6 +118,36 @@ constexpr const NumberSetting &setting(Numeric which)
     return kNumbers[static_cast<std::size_t>(which)];
 }
 
+// Whether a word lies in the record `record` of the configuration: the rows
+// of one record, as the device library exchanges it.
+template <typename Record>
+bool liesIn(WordOf word, Record Configuration::*record)
+{
+    Configuration probe{};
+    const auto at = reinterpret_cast<std::uintptr_t>(&word(probe));
+    const auto begin = reinterpret_cast<std::uintptr_t>(&(probe.*record));
+    return at >= begin && at < begin + sizeof(Record);
+}
+
+// Calls f(row) for each numeric setting that the record holds, in the
+// table's order.
+template <typename Record, typename F>
+void forEachNumberIn(Record Configuration::*record, F f)
+{
+    for (const NumberSetting &row : kNumbers)
+        if (liesIn(row.word, record))
+            f(row);
+}
+
+// A numeric setting's value in its record.
+template <typename Record>
+int16_t valueIn(const NumberSetting &row, Record Configuration::*record, const Record &values)
+{
+    Configuration configuration{};
+    configuration.*record = values;
+    return row.word(configuration);
+}
+
 // A row's place in kNumbers, which tables of controls share.
 inline std::size_t indexOf(const NumberSetting &row)
 {

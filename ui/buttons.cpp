@@ -145,12 +145,12 @@ void Form1::Command6_Click()
 {
     if (!w_.Label18->isHidden()) {
         w_.Label18->hide();
-        c_.StartDly->hide();
+        c_.number(config::Numeric::PowerUpDelay)->hide();
         return;
     }
     ask(ui::noticeBox(QLatin1String(kAdvancedWarning), ui::applicationTitle()));
     w_.Label18->show();
-    c_.StartDly->show();
+    c_.number(config::Numeric::PowerUpDelay)->show();
 }
 
 void Form1::Check1_Click()

@@ -67,13 +67,4 @@ constexpr const char *caption(config::Numeric which)
     return config::setting(which).caption;
 }
 
-// An LED's check box, by the LedFlags bit that it holds.
-constexpr const char *ledBox(int offBit)
-{
-    for (const config::LedSetting &led : config::kLeds)
-        if (led.offBit == offBit)
-            return led.control;
-    return nullptr;
-}
-
 } // namespace ui

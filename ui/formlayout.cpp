@@ -411,24 +411,16 @@ config::FormControls findFormControls(const ControlIndex &controls)
     config::FormControls c;
     for (const config::NumberSetting &field : config::kNumbers)
         c.numbers[config::indexOf(field)] = child<QLineEdit>(controls, field.control);
-    c.MaxDist = c.numbers[config::indexOf(config::setting(config::Numeric::DetectionRange))];
+    for (std::size_t i = 0; i < config::kLeds.size(); ++i)
+        c.leds[i] = child<QCheckBox>(controls, config::kLeds[i].control);
+    for (std::size_t i = 0; i < config::kKeySequences.size(); ++i)
+        c.keyCounts[i] = child<QLineEdit>(controls, config::kKeySequences[i].countControl);
     c.wCurrRange = child<QLineEdit>(controls, "wCurrRange");
-    c.IRDBTm = c.numbers[config::indexOf(config::setting(config::Numeric::WalkUpDelay))];
-    c.ORDBTm = c.numbers[config::indexOf(config::setting(config::Numeric::WalkAwayDelay))];
-    c.StartDly = c.numbers[config::indexOf(config::setting(config::Numeric::PowerUpDelay))];
-    c.bNoShowIRLED = child<QCheckBox>(controls, ledBox(KV3_LED_NO_IN_RANGE));
-    c.bNoShowORLED = child<QCheckBox>(controls, ledBox(KV3_LED_NO_OUT_RANGE));
-    c.bNoShowXtLED = child<QCheckBox>(controls, ledBox(KV3_LED_NO_TRANSITION));
     c.bInRange = child<QLineEdit>(controls, "bInRange");
     c.bInRangePend = child<QLineEdit>(controls, "bInRangePend");
     c.bOutRangePend = child<QLineEdit>(controls, "bOutRangePend");
-    c.InterKeyDelay = c.numbers[config::indexOf(config::setting(config::Numeric::WalkAwayKeyDelay))];
-    c.KeyCount = child<QLineEdit>(controls, config::kKeySequences[0].countControl);
-    c.InterKeyDelayUp = c.numbers[config::indexOf(config::setting(config::Numeric::WalkUpKeyDelay))];
-    c.KeyCountUp = child<QLineEdit>(controls, config::kKeySequences[1].countControl);
     for (int i = 0; i < 6; ++i)
         c.KeyMods[i] = child<QLineEdit>(controls, QStringLiteral("Key%1Mods").arg(i + 1));
-    c.PressRate = c.numbers[config::indexOf(config::setting(config::Numeric::IdleRate))];
     for (int slot = 0; slot < config::kSlotCount; ++slot) {
         config::KeystrokeSlot &s = c.keystrokes[slot];
         s.list = child<QComboBox>(controls, keyListName(slot));

@@ -11,6 +11,15 @@ const char *const kLedTip =
     "is given.";
 const char *const kDelayLabelTip = "May be set between 0 and 255.";
 
+// An LED's check box, by the LedFlags bit that it holds.
+constexpr const char *ledBox(int offBit)
+{
+    for (const config::LedSetting &led : config::kLeds)
+        if (led.offBit == offBit)
+            return led.control;
+    return nullptr;
+}
+
 } // namespace
 
 // Page "Initial Setup", section by section in reading order: the top row of
@@ -82,8 +91,7 @@ const std::vector<ControlSpec> &InitialSetupPage::layout()
 InitialSetupPage::InitialSetupPage(QObject *window, const PageServices &services)
     : Page(window, services)
 {
-    const config::FormControls &c = controls();
-    for (QCheckBox *led : {c.bNoShowIRLED, c.bNoShowORLED, c.bNoShowXtLED})
+    for (QCheckBox *led : controls().leds)
         connect(led, &QCheckBox::toggled, this, [this] { ledSwitched(); });
     bindLeavingChecks(config::Page::InitialSetup);
 }

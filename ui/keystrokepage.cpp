@@ -76,7 +76,7 @@ const KeystrokePage::Layout &KeystrokePage::walkUp()
 
 KeystrokePage::KeystrokePage(QObject *window, const PageServices &services, const Layout &layout)
     : Page(window, services), keyDelay_(config::setting(layout.sequence->delay)),
-      keyDelayBox_(controls().numbers[config::indexOf(keyDelay_)])
+      keyDelayBox_(controls().number(keyDelay_))
 {
     for (int i = 0; i < config::kKeystrokesPerSequence; ++i)
         bindKeystrokeSlot(this, services, layout.sequence->firstSlot + i, true);

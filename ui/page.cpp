@@ -24,7 +24,7 @@ void Page::bindLeavingChecks(config::Page page)
     for (const config::NumberSetting &field : config::kNumbers) {
         if (field.page != page || field.check != config::Check::OnLeaving)
             continue;
-        QLineEdit *box = controls().numbers[config::indexOf(field)];
+        QLineEdit *box = controls().number(field);
         services_.watchers->push_back(
             new FocusLeaveWatcher(box, [this, box, &field] { checkRange(box, field); }));
     }
