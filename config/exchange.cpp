@@ -147,46 +147,34 @@ std::optional<CallFailure> connect(int32_t &version)
     return std::nullopt;
 }
 
-std::optional<CallFailure> readStored(SonarParms &sonar, IdleParms &idle, WalkParms &walkAway,
-                                      WalkParms &walkUp)
+std::optional<CallFailure> readStored(kv3sim::Configuration &stored)
 {
-    SonarParms readSonar{};
-    IdleParms readIdle{};
-    WalkParms readAway{};
-    WalkParms readUp{};
+    kv3sim::Configuration read{};
     std::optional<CallFailure> failure = check(ReadCfg(), "ReadCfg");
     if (!failure)
-        failure = check(GetSonarParms(&readSonar), "GetSonarParms");
+        failure = check(GetSonarParms(&read.sonar), "GetSonarParms");
     if (!failure)
-        failure = check(GetIdleParms(&readIdle), "GetIdleParms");
+        failure = check(GetIdleParms(&read.idle), "GetIdleParms");
     if (!failure)
-        failure = check(GetWalkAwayParms(&readAway), "GetWalkAwayParms");
+        failure = check(GetWalkAwayParms(&read.walkAway), "GetWalkAwayParms");
     if (!failure)
-        failure = check(GetWalkUpParms(&readUp), "GetWalkUpParms");
-    if (failure)
-        return failure;
-    sonar = readSonar;
-    idle = readIdle;
-    walkAway = readAway;
-    walkUp = readUp;
-    return std::nullopt;
+        failure = check(GetWalkUpParms(&read.walkUp), "GetWalkUpParms");
+    if (!failure)
+        stored = read;
+    return failure;
 }
 
-std::optional<StoreFailure> write(const SonarParms &sonar, const IdleParms &idle,
-                                  const WalkParms &walkAway, const WalkParms &walkUp)
+std::optional<StoreFailure> write(const kv3sim::Configuration &wanted)
 {
-    // The library takes the records by address; it is given copies.
-    SonarParms sentSonar = sonar;
-    IdleParms sentIdle = idle;
-    WalkParms sentAway = walkAway;
-    WalkParms sentUp = walkUp;
-    std::optional<CallFailure> failure = check(SetSonarParms(&sentSonar), "SetSonarParms");
+    // The library takes the records by address; it is given a copy.
+    kv3sim::Configuration sent = wanted;
+    std::optional<CallFailure> failure = check(SetSonarParms(&sent.sonar), "SetSonarParms");
     if (!failure)
-        failure = check(SetIdleParms(&sentIdle), "SetIdleParms");
+        failure = check(SetIdleParms(&sent.idle), "SetIdleParms");
     if (!failure)
-        failure = check(SetWalkAwayParms(&sentAway), "SetWalkAwayParms");
+        failure = check(SetWalkAwayParms(&sent.walkAway), "SetWalkAwayParms");
     if (!failure)
-        failure = check(SetWalkUpParms(&sentUp), "SetWalkUpParms");
+        failure = check(SetWalkUpParms(&sent.walkUp), "SetWalkUpParms");
     if (!failure)
         failure = check(WriteCfg(), "WriteCfg");
     if (failure)

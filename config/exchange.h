@@ -17,6 +17,7 @@
 // into their own messages.
 #pragma once
 
+#include "configuration.h"
 #include "kv3rapi.h"
 
 #include <cstdint>
@@ -114,18 +115,13 @@ struct StoreFailure {
 
 // USBConnect: the firmware version into `version`.
 std::optional<CallFailure> connect(int32_t &version);
-// The stored configuration's four records, in its stored order, are passed
-// one by one.
-//
 // ReadCfg, then GetSonarParms, GetIdleParms, GetWalkAwayParms and
-// GetWalkUpParms; the records change only when every call succeeded.
-std::optional<CallFailure> readStored(SonarParms &sonar, IdleParms &idle, WalkParms &walkAway,
-                                      WalkParms &walkUp);
+// GetWalkUpParms; `stored` changes only when every call succeeded.
+std::optional<CallFailure> readStored(kv3sim::Configuration &stored);
 // SetSonarParms, SetIdleParms, SetWalkAwayParms, SetWalkUpParms, WriteCfg,
 // stopping at the first failure. After a failure nothing is committed and
 // the sensor reloads its stored configuration (ReadCfg).
-std::optional<StoreFailure> write(const SonarParms &sonar, const IdleParms &idle,
-                                  const WalkParms &walkAway, const WalkParms &walkUp);
+std::optional<StoreFailure> write(const kv3sim::Configuration &wanted);
 // ResetFactoryDflts; after a failure the stored configuration is reloaded.
 std::optional<StoreFailure> resetFactory();
 // GetObjRangeInfo.

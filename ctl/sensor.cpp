@@ -80,14 +80,12 @@ std::optional<SensorFailure> Sensor::connect()
 
 std::optional<SensorFailure> Sensor::readStored(Records &records)
 {
-    return failureOf(
-        exchange::tool::readStored(records.sonar, records.idle, records.walkAway, records.walkUp));
+    return failureOf(exchange::tool::readStored(records));
 }
 
 std::optional<WriteFailure> Sensor::write(const Records &records)
 {
-    return failureOf(
-        exchange::tool::write(records.sonar, records.idle, records.walkAway, records.walkUp));
+    return failureOf(exchange::tool::write(records));
 }
 
 std::optional<WriteFailure> Sensor::resetFactory()
