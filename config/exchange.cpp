@@ -1,5 +1,7 @@
 #include "exchange.h"
 
+#include <initializer_list>
+
 namespace exchange {
 
 int32_t lastError()
@@ -129,6 +131,21 @@ std::optional<CallFailure> check(int16_t status, const char *call)
     return CallFailure{call, GetLastLibErr()};
 }
 
+// One call of a sequence: the library function's name, and the call.
+struct Step {
+    const char *call;
+    std::function<int16_t()> make;
+};
+
+// Makes the calls in order up to the first that fails.
+std::optional<CallFailure> untilFailure(std::initializer_list<Step> steps)
+{
+    for (const Step &step : steps)
+        if (std::optional<CallFailure> failure = check(step.make(), step.call))
+            return failure;
+    return std::nullopt;
+}
+
 // The values sent so far never reach storage: the sensor takes its stored
 // configuration back, so that it works with what it keeps.
 StoreFailure reloadAfter(const CallFailure &failure)
@@ -150,15 +167,13 @@ std::optional<CallFailure> connect(int32_t &version)
 std::optional<CallFailure> readStored(kv3sim::Configuration &stored)
 {
     kv3sim::Configuration read{};
-    std::optional<CallFailure> failure = check(ReadCfg(), "ReadCfg");
-    if (!failure)
-        failure = check(GetSonarParms(&read.sonar), "GetSonarParms");
-    if (!failure)
-        failure = check(GetIdleParms(&read.idle), "GetIdleParms");
-    if (!failure)
-        failure = check(GetWalkAwayParms(&read.walkAway), "GetWalkAwayParms");
-    if (!failure)
-        failure = check(GetWalkUpParms(&read.walkUp), "GetWalkUpParms");
+    const std::optional<CallFailure> failure = untilFailure({
+        {"ReadCfg", [] { return ReadCfg(); }},
+        {"GetSonarParms", [&read] { return GetSonarParms(&read.sonar); }},
+        {"GetIdleParms", [&read] { return GetIdleParms(&read.idle); }},
+        {"GetWalkAwayParms", [&read] { return GetWalkAwayParms(&read.walkAway); }},
+        {"GetWalkUpParms", [&read] { return GetWalkUpParms(&read.walkUp); }},
+    });
     if (!failure)
         stored = read;
     return failure;
@@ -168,15 +183,13 @@ std::optional<StoreFailure> write(const kv3sim::Configuration &wanted)
 {
     // The library takes the records by address; it is given a copy.
     kv3sim::Configuration sent = wanted;
-    std::optional<CallFailure> failure = check(SetSonarParms(&sent.sonar), "SetSonarParms");
-    if (!failure)
-        failure = check(SetIdleParms(&sent.idle), "SetIdleParms");
-    if (!failure)
-        failure = check(SetWalkAwayParms(&sent.walkAway), "SetWalkAwayParms");
-    if (!failure)
-        failure = check(SetWalkUpParms(&sent.walkUp), "SetWalkUpParms");
-    if (!failure)
-        failure = check(WriteCfg(), "WriteCfg");
+    const std::optional<CallFailure> failure = untilFailure({
+        {"SetSonarParms", [&sent] { return SetSonarParms(&sent.sonar); }},
+        {"SetIdleParms", [&sent] { return SetIdleParms(&sent.idle); }},
+        {"SetWalkAwayParms", [&sent] { return SetWalkAwayParms(&sent.walkAway); }},
+        {"SetWalkUpParms", [&sent] { return SetWalkUpParms(&sent.walkUp); }},
+        {"WriteCfg", [] { return WriteCfg(); }},
+    });
     if (failure)
         return reloadAfter(*failure);
     return std::nullopt;
