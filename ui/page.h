@@ -37,7 +37,7 @@ struct PageServices {
     const config::FormControls *controls = nullptr;
     std::function<void()> compareWithSensor; // the window's CheckUpdate
     std::function<MsgAnswer(const MessageBoxRequest &)> ask;
-    std::vector<FocusLeaveWatcher *> *watchers; // the window's boxes checked on leaving
+    std::vector<FocusLeaveWatcher *> *watchers = nullptr; // the window's boxes checked on leaving
 };
 
 // A page of the window. It is a child of the window, so that its handlers
