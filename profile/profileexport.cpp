@@ -1,10 +1,10 @@
 // Records to profile, and comparing two configurations field by field.
 #include "profile.h"
 
-#include "settings.h"
 #include "keycount.h"
 #include "keystroke.h"
 #include "readable.h"
+#include "settings.h"
 
 #include <QJsonArray>
 
