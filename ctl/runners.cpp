@@ -184,29 +184,30 @@ QString keysText(const QJsonValue &keys)
 // numbers, the LEDs, then each keystroke section with its number.
 void printShow(const QJsonObject &p, int32_t firmware, const ObjRangeInfo &range)
 {
-    using config::setting;
     const auto value = [&p](const char *section, const char *name) {
         const QString member = QLatin1String(name);
         return profile::valueAt(p, *section == '\0' ? member : QLatin1String(section) + QLatin1Char('.') + member);
     };
-    const auto number = [&](const config::NumberSetting &field) {
-        return std::pair{field.showLabel, QString::number(value(field.section, field.name).toInteger())};
-    };
     QList<std::pair<const char *, QString>> lines = {{"Firmware version", firmwareText(firmware)}};
-    for (const config::NumberSetting &field : config::kNumbers)
-        if (*field.section == '\0')
-            lines << number(field);
+    const auto numbersIn = [&](const char *section) {
+        for (const config::NumberSetting &field : config::kNumbers)
+            if (qstrcmp(field.section, section) == 0)
+                lines << std::pair{field.showLabel,
+                                   QString::number(value(field.section, field.name).toInteger())};
+    };
+    numbersIn("");
     QStringList leds;
     for (const config::LedSetting &led : config::kLeds)
         leds << QLatin1String(led.name) +
                     (value(config::kLedsName, led.name).toBool() ? QStringLiteral(" on") : QStringLiteral(" off"));
     lines << std::pair{"LEDs", leds.join(QStringLiteral(", "))};
     lines << std::pair{config::kIdleKey.showLabel,
-                       profile::valueText(value(config::kIdleKey.section, config::kIdleKey.name))}
-          << number(setting(config::kIdleKey.rate));
-    for (const config::SequenceSetting &sequence : config::kKeySequences)
-        lines << std::pair{sequence.showLabel, keysText(value(sequence.section, config::kKeysName))}
-              << number(setting(sequence.delay));
+                       profile::valueText(value(config::kIdleKey.section, config::kIdleKey.name))};
+    numbersIn(config::kIdleKey.section);
+    for (const config::SequenceSetting &sequence : config::kKeySequences) {
+        lines << std::pair{sequence.showLabel, keysText(value(sequence.section, config::kKeysName))};
+        numbersIn(sequence.section);
+    }
     lines << std::pair{"Measured", plainLine(range)};
     for (const auto &[label, text] : lines)
         printOut(QStringLiteral("%1 %2")

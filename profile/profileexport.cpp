@@ -1,10 +1,10 @@
 // Records to profile, and comparing two configurations field by field.
 #include "profile.h"
 
-#include "settings.h"
 #include "keycount.h"
 #include "keystroke.h"
 #include "readable.h"
+#include "settings.h"
 
 #include <QJsonArray>
 
@@ -247,17 +247,19 @@ QByteArray profileText(const QJsonObject &profile)
 
 QStringList fieldPaths()
 {
-    using config::setting;
     QStringList paths;
-    for (const config::NumberSetting &field : config::kNumbers)
-        if (*field.section == '\0')
-            paths << QString::fromLatin1(field.name);
+    const auto numbersIn = [&paths](const char *section) {
+        for (const config::NumberSetting &field : config::kNumbers)
+            if (qstrcmp(field.section, section) == 0)
+                paths << fieldPath(field.section, field.name);
+    };
+    numbersIn("");
     for (const config::LedSetting &led : config::kLeds)
         paths << fieldPath(config::kLedsName, led.name);
-    paths << fieldPath(config::kIdleKey.section, setting(config::kIdleKey.rate).name)
-          << fieldPath(config::kIdleKey.section, config::kIdleKey.name);
+    numbersIn(config::kIdleKey.section);
+    paths << fieldPath(config::kIdleKey.section, config::kIdleKey.name);
     for (const config::SequenceSetting &sequence : config::kKeySequences) {
-        paths << fieldPath(sequence.section, setting(sequence.delay).name);
+        numbersIn(sequence.section);
         for (int i = 0; i < config::kKeystrokesPerSequence; ++i)
             paths << QStringLiteral("%1.%2[%3]")
                          .arg(QLatin1String(sequence.section), QLatin1String(config::kKeysName))

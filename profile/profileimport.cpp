@@ -1,11 +1,11 @@
 // Profile to records: every value is checked before any is used.
 #include "profile.h"
 
-#include "settings.h"
 #include "jsontext.h"
 #include "keycount.h"
 #include "keystroke.h"
 #include "readable.h"
+#include "settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -147,7 +147,8 @@ private:
         return number;
     }
 
-    // The section as an object, or nothing when it is left out or refused.
+    // The section as an object, or nothing when it is left out or refused;
+    // its members are those the profile's field paths name in it.
     std::optional<QJsonObject> section(const QJsonObject &profile, const char *name)
     {
         return section(profile, name, membersOf(QLatin1String(name)));

@@ -1,9 +1,9 @@
 #include "profileschema.h"
 
-#include "settings.h"
 #include "keyrows.h"
 #include "keystroke.h"
 #include "profile.h"
+#include "settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
