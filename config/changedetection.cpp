@@ -1,6 +1,6 @@
 #include "changedetection.h"
 
-#include "kv3rapi.h"
+#include "exchange.h"
 #include "masks.h"
 #include "numbers.h"
 
@@ -17,21 +17,29 @@ class Comparison {
 public:
     explicit Comparison(FormState &state) : state_(state) {}
 
-    // Text that is not a number differs from every value.
-    void strict(const QLineEdit *text, int field)
+    // Strict: text that is not a number differs from every value.
+    void text(const QLineEdit *text, Reading reading, int field)
     {
+        if (reading == Reading::Leading) {
+            differsIf(leadingNumber(text->text()) != field);
+            return;
+        }
         const std::optional<double> value = strictNumber(text->text());
         differsIf(!value || *value != field);
     }
 
-    void leading(const QLineEdit *text, int field)
-    {
-        differsIf(leadingNumber(text->text()) != field);
-    }
-
-    void box(const QCheckBox *box, int fieldBit) { differsIf(box->isChecked() != (fieldBit != 0)); }
+    void box(const QCheckBox *box, bool fieldSet) { differsIf(box->isChecked() != fieldSet); }
 
     void mask(const KeystrokeSlot &slot, int field) { differsIf(modifierMask(slot) != field); }
+
+    // The numeric settings that the record holds.
+    template <typename Record>
+    void numbers(const FormControls &c, Record Configuration::*record, const Record &values)
+    {
+        forEachNumberIn(record, [&](const NumberSetting &field) {
+            text(c.number(field), field.compare, valueIn(field, record, values));
+        });
+    }
 
 private:
     void differsIf(bool differs)
@@ -43,59 +51,33 @@ private:
     FormState &state_;
 };
 
-void compareIdle(const FormControls &c, Comparison &cmp, const ErrorReporter &report)
+void compareIdle(const FormControls &c, Comparison &cmp, const IdleParms &idle)
 {
-    IdleParms idle{};
-    if (GetIdleParms(&idle) == 0)
-        report(QStringLiteral("USB GetIdleParms"));
-    const KeystrokeSlot &slot = c.keystrokes[kIdleSlot];
-    cmp.strict(c.PressRate, idle.PressRate);
+    const KeystrokeSlot &slot = c.keystrokes[kIdleKey.slot];
+    cmp.numbers(c, &Configuration::idle, idle);
     cmp.mask(slot, idle.KeyMods);
-    cmp.leading(slot.codeText, idle.KeyCode);
+    cmp.text(slot.codeText, kSlots[kIdleKey.slot].compare, idle.KeyCode);
 }
 
-void compareSonar(const FormControls &c, Comparison &cmp, const ErrorReporter &report)
+void compareSonar(const FormControls &c, Comparison &cmp, const SonarParms &sonar)
 {
-    SonarParms sonar{};
-    if (GetSonarParms(&sonar) == 0)
-        report(QStringLiteral("USB GetSonarParms"));
-    cmp.box(c.bNoShowORLED, sonar.LedFlags & KV3_LED_NO_OUT_RANGE);
-    cmp.box(c.bNoShowXtLED, sonar.LedFlags & KV3_LED_NO_TRANSITION);
-    cmp.box(c.bNoShowIRLED, sonar.LedFlags & KV3_LED_NO_IN_RANGE);
-    cmp.strict(c.MaxDist, sonar.MaxDist);
-    cmp.strict(c.ORDBTm, sonar.ORDBTm);
-    cmp.strict(c.IRDBTm, sonar.IRDBTm);
-    cmp.strict(c.StartDly, sonar.StartDly);
+    for (const LedSetting &led : kLeds)
+        cmp.box(c.led(led), (sonar.LedFlags & led.offBit) != 0);
+    cmp.numbers(c, &Configuration::sonar, sonar);
 }
 
-// The five masks, then the five code texts, of one keystroke sequence.
-void compareKeystrokes(const FormControls &c, int firstSlot, const WalkParms &walk,
-                       Comparison &cmp)
+// The count and the delay, then the five masks and the five code texts.
+void compareSequence(const FormControls &c, Comparison &cmp, const SequenceSetting &sequence,
+                     const WalkParms &walk)
 {
+    cmp.text(c.keyCount(sequence), sequence.countCompare, walk.KeyCount);
+    cmp.numbers(c, sequence.walk, walk);
     for (int i = 0; i < kKeystrokesPerSequence; ++i)
-        cmp.mask(c.keystrokes[firstSlot + i], walk.KeyMods[i]);
-    for (int i = 0; i < kKeystrokesPerSequence; ++i)
-        cmp.strict(c.keystrokes[firstSlot + i].codeText, walk.KeyCode[i]);
-}
-
-void compareWalkAway(const FormControls &c, Comparison &cmp, const ErrorReporter &report)
-{
-    WalkParms away{};
-    if (GetWalkAwayParms(&away) == 0)
-        report(QStringLiteral("USB GetWalkAway"));
-    cmp.strict(c.KeyCount, away.KeyCount);
-    cmp.leading(c.InterKeyDelay, away.InterKeyDelay);
-    compareKeystrokes(c, kWalkAwaySlot0, away, cmp);
-}
-
-void compareWalkUp(const FormControls &c, Comparison &cmp, const ErrorReporter &report)
-{
-    WalkParms up{};
-    if (GetWalkUpParms(&up) == 0)
-        report(QStringLiteral("USB GetWalkUp"));
-    cmp.leading(c.KeyCountUp, up.KeyCount);
-    cmp.leading(c.InterKeyDelayUp, up.InterKeyDelay);
-    compareKeystrokes(c, kWalkUpSlot0, up, cmp);
+        cmp.mask(c.keystrokes[sequence.firstSlot + i], walk.KeyMods[i]);
+    for (int i = 0; i < kKeystrokesPerSequence; ++i) {
+        const int slot = sequence.firstSlot + i;
+        cmp.text(c.keystrokes[slot].codeText, kSlots[slot].compare, walk.KeyCode[i]);
+    }
 }
 
 } // namespace
@@ -108,10 +90,14 @@ void checkUpdate(const FormControls &controls, FormState &state, const ErrorRepo
         return;
 
     Comparison cmp(state);
-    compareIdle(controls, cmp, report);
-    compareSonar(controls, cmp, report);
-    compareWalkAway(controls, cmp, report);
-    compareWalkUp(controls, cmp, report);
+    const FormControls &c = controls;
+    exchange::window::readForComparison(
+        {[&c, &cmp](const IdleParms &idle) { compareIdle(c, cmp, idle); },
+         [&c, &cmp](const SonarParms &sonar) { compareSonar(c, cmp, sonar); },
+         {},
+         [&c, &cmp](const WalkParms &away) { compareSequence(c, cmp, kKeySequences[0], away); },
+         [&c, &cmp](const WalkParms &up) { compareSequence(c, cmp, kKeySequences[1], up); }},
+        report);
     controls.ConfigChanged->setChecked(!state.DeviceUpdated);
 }
 

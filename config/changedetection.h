@@ -5,9 +5,10 @@
 
 namespace config {
 
-// Reads the sensor's configuration afresh (GetIdleParms, GetSonarParms,
-// GetWalkAwayParms, GetWalkUpParms), compares every configuration value with
-// the window, and checks "Config Changed" exactly when something differs.
+// Reads the sensor's configuration afresh
+// (exchange::window::readForComparison), compares every configuration value
+// with the window, and checks "Config Changed" exactly when something
+// differs.
 // Inert while the first reading is still under way. The live range read-out
 // is a measurement, not configuration, and is not compared.
 void checkUpdate(const FormControls &controls, FormState &state, const ErrorReporter &report);

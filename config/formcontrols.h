@@ -5,65 +5,52 @@
 // calls are reported through the ErrorReporter the window hands them.
 #pragma once
 
+#include "exchange.h"
+#include "settings.h"
+
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QString;
 
 namespace config {
 
-// Keystroke slot indexes: the element index of the modifier check-box arrays.
-constexpr int kWalkAwaySlot0 = 0;  // walk-away keystrokes 1 to 5: slots 0 to 4
-constexpr int kIdleSlot = 5;       // the idle keystroke
-constexpr int kWalkUpSlot0 = 6;    // walk-up keystrokes 1 to 5: slots 6 to 10
-constexpr int kSixthSlot = 11;     // "Keystroke 6", out of sight
-constexpr int kSlotCount = 12;
-constexpr int kKeystrokesPerSequence = 5;
-
-// Modifier bit values, in the order of the check-box arrays Key1Mods1 ... Key1Mods128.
-constexpr std::array<int, 8> kModifierBits = {1, 2, 4, 8, 16, 32, 64, 128};
-
-// One keystroke slot: its list, its code text and its eight modifier boxes,
-// mods[i] being the box of bit value kModifierBits[i].
+// One keystroke slot (settings.h: kSlots): its list, its code text and its
+// eight modifier boxes, mods[i] being the box of bit value kModifiers[i].bit.
 struct KeystrokeSlot {
     QComboBox *list = nullptr;
     QLineEdit *codeText = nullptr;
-    std::array<QCheckBox *, 8> mods{};
+    std::array<QCheckBox *, kModifiers.size()> mods{};
 };
 
 struct FormControls {
-    // "Initial Setup"
-    QLineEdit *MaxDist = nullptr;
-    QLineEdit *wCurrRange = nullptr;
-    QLineEdit *IRDBTm = nullptr;
-    QLineEdit *ORDBTm = nullptr;
-    QLineEdit *StartDly = nullptr;
-    QCheckBox *bNoShowIRLED = nullptr;
-    QCheckBox *bNoShowORLED = nullptr;
-    QCheckBox *bNoShowXtLED = nullptr;
+    // The controls of the settings table's rows: the numeric settings' text
+    // boxes (kNumbers), the LED boxes (kLeds) and the hidden boxes of the
+    // sequences' stored key counts (kKeySequences).
+    std::array<QLineEdit *, kNumbers.size()> numbers{};
+    std::array<QCheckBox *, kLeds.size()> leds{};
+    std::array<QLineEdit *, kKeySequences.size()> keyCounts{};
 
-    // Hidden range flags on the window.
+    // The range read-out ("Initial Setup") and its hidden flags on the window.
+    QLineEdit *wCurrRange = nullptr;
     QLineEdit *bInRange = nullptr;
     QLineEdit *bInRangePend = nullptr;
     QLineEdit *bOutRangePend = nullptr;
 
-    // Keystroke pages.
-    QLineEdit *InterKeyDelay = nullptr;
-    QLineEdit *KeyCount = nullptr;         // hidden
-    QLineEdit *InterKeyDelayUp = nullptr;
-    QLineEdit *KeyCountUp = nullptr;       // hidden
-    std::array<QLineEdit *, 6> KeyMods{};  // hidden Key1Mods ... Key6Mods
-
-    // Idle keystroke rate (About page, out of sight).
-    QLineEdit *PressRate = nullptr;
-
+    std::array<QLineEdit *, 6> KeyMods{}; // hidden Key1Mods ... Key6Mods
     std::array<KeystrokeSlot, kSlotCount> keystrokes{}; // by slot index
 
     QCheckBox *ConfigChanged = nullptr;
+
+    QLineEdit *number(Numeric which) const { return numbers[static_cast<std::size_t>(which)]; }
+    QLineEdit *number(const NumberSetting &row) const { return numbers[indexOf(row)]; }
+    QCheckBox *led(const LedSetting &row) const { return leds[static_cast<std::size_t>(&row - kLeds.data())]; }
+    QLineEdit *keyCount(const SequenceSetting &sequence) const
+    {
+        return keyCounts[static_cast<std::size_t>(&sequence - kKeySequences.data())];
+    }
 };
 
 // The window's own variables that the configuration code reads and sets.
@@ -72,7 +59,8 @@ struct FormState {
     bool DeviceUpdated = true; // no difference between window and sensor is known
 };
 
-// Reports a failed library call by its operation name (for example "USB GetSonarParms").
-using ErrorReporter = std::function<void(const QString &operation)>;
+// Reports a failed library call by its operation name, as the exchange with
+// the sensor names it (for example "USB ReadSonarParms").
+using ErrorReporter = exchange::window::FailureReport;
 
 } // namespace config

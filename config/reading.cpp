@@ -1,5 +1,6 @@
 #include "reading.h"
 
+#include "exchange.h"
 #include "keytable.h"
 #include "masks.h"
 #include "numbers.h"
@@ -16,13 +17,19 @@ void setNumber(QLineEdit *text, int value)
     text->setText(decimalText(value));
 }
 
-void readIdle(const FormControls &c, const ErrorReporter &report)
+// The numeric settings that the record holds, into their boxes.
+template <typename Record>
+void showNumbers(const FormControls &c, Record Configuration::*record, const Record &values)
 {
-    IdleParms idle{};
-    if (GetIdleParms(&idle) == 0)
-        report(QStringLiteral("USB ReadIdleParms"));
-    const KeystrokeSlot &slot = c.keystrokes[kIdleSlot];
-    setNumber(c.PressRate, idle.PressRate);
+    forEachNumberIn(record, [&](const NumberSetting &field) {
+        setNumber(c.number(field), valueIn(field, record, values));
+    });
+}
+
+void showIdle(const FormControls &c, const IdleParms &idle)
+{
+    const KeystrokeSlot &slot = c.keystrokes[kIdleKey.slot];
+    showNumbers(c, &Configuration::idle, idle);
     showModifierMask(slot, idle.KeyMods);
     selectByCode(slot.list, idle.KeyCode);
     // The idle code text is filled by its list's handler; a code that no row
@@ -32,63 +39,42 @@ void readIdle(const FormControls &c, const ErrorReporter &report)
         setNumber(slot.codeText, idle.KeyCode);
 }
 
-void readSonar(const FormControls &c, const ErrorReporter &report)
+void showSonar(const FormControls &c, const SonarParms &sonar)
 {
-    SonarParms sonar{};
-    if (GetSonarParms(&sonar) == 0)
-        report(QStringLiteral("USB ReadSonarParms"));
     showLedFlags(c, sonar.LedFlags);
-    setNumber(c.MaxDist, sonar.MaxDist);
-    setNumber(c.ORDBTm, sonar.ORDBTm);
-    setNumber(c.IRDBTm, sonar.IRDBTm);
-    setNumber(c.StartDly, sonar.StartDly);
+    showNumbers(c, &Configuration::sonar, sonar);
 }
 
-void readRange(const FormControls &c, const ErrorReporter &report)
-{
-    ObjRangeInfo range{};
-    if (GetObjRangeInfo(&range) == 0)
-        report(QStringLiteral("USB Getrange"));
-    showRange(c, range);
-}
-
-// Masks over the check boxes, position by position, then each list selects
+// A sequence's count and delay, its five code texts, then its keystrokes:
+// masks over the check boxes, position by position, then each list selects
 // the row of the code its code text now holds.
-void showKeystrokes(const FormControls &c, int firstSlot, const WalkParms &walk)
+void showSequence(const FormControls &c, const SequenceSetting &sequence, const WalkParms &walk)
 {
+    setNumber(c.keyCount(sequence), walk.KeyCount);
+    showNumbers(c, sequence.walk, walk);
     for (int i = 0; i < kKeystrokesPerSequence; ++i)
-        showModifierMask(c.keystrokes[firstSlot + i], walk.KeyMods[i]);
+        setNumber(c.keystrokes[sequence.firstSlot + i].codeText, walk.KeyCode[i]);
+    for (int i = 0; i < kKeystrokesPerSequence; ++i)
+        showModifierMask(c.keystrokes[sequence.firstSlot + i], walk.KeyMods[i]);
     for (int i = 0; i < kKeystrokesPerSequence; ++i) {
-        const KeystrokeSlot &slot = c.keystrokes[firstSlot + i];
+        const KeystrokeSlot &slot = c.keystrokes[sequence.firstSlot + i];
         selectByCode(slot.list, static_cast<int>(leadingNumber(slot.codeText->text())));
     }
 }
 
-void readWalkAway(const FormControls &c, const ErrorReporter &report)
+void showWalkAway(const FormControls &c, const WalkParms &away)
 {
-    WalkParms away{};
-    if (GetWalkAwayParms(&away) == 0)
-        report(QStringLiteral("USB ReadWalkAway"));
-    setNumber(c.KeyCount, away.KeyCount);
-    setNumber(c.InterKeyDelay, away.InterKeyDelay);
+    // The window also keeps the six walk-away masks in hidden boxes.
     for (std::size_t i = 0; i < c.KeyMods.size(); ++i)
         setNumber(c.KeyMods[i], away.KeyMods[i]);
-    for (int i = 0; i < kKeystrokesPerSequence; ++i)
-        setNumber(c.keystrokes[kWalkAwaySlot0 + i].codeText, away.KeyCode[i]);
-    showKeystrokes(c, kWalkAwaySlot0, away);
+    showSequence(c, kKeySequences[0], away);
 }
 
-void readWalkUp(const FormControls &c, const ErrorReporter &report)
+void showWalkUp(const FormControls &c, const WalkParms &up)
 {
-    WalkParms up{};
-    if (GetWalkUpParms(&up) == 0)
-        report(QStringLiteral("USB ReadWalkUp"));
-    setNumber(c.KeyCountUp, up.KeyCount);
-    setNumber(c.InterKeyDelayUp, up.InterKeyDelay);
-    // Six code texts: the sixth keystroke's code goes to the frame out of sight.
-    for (int i = 0; i <= kKeystrokesPerSequence; ++i)
-        setNumber(c.keystrokes[kWalkUpSlot0 + i].codeText, up.KeyCode[i]);
-    showKeystrokes(c, kWalkUpSlot0, up);
+    // The sixth walk-up keystroke's code goes to the frame out of sight.
+    setNumber(c.keystrokes[kSixthSlot].codeText, up.KeyCode[kKeystrokesPerSequence]);
+    showSequence(c, kKeySequences[1], up);
 }
 
 } // namespace
@@ -103,11 +89,15 @@ void showRange(const FormControls &controls, const ObjRangeInfo &range)
 
 void readConfig(const FormControls &controls, FormState &state, const ErrorReporter &report)
 {
-    readIdle(controls, report);
-    readSonar(controls, report);
-    readRange(controls, report);
-    readWalkAway(controls, report);
-    readWalkUp(controls, report);
+    // Each record's controls are filled right after it arrives, before the
+    // next one is fetched.
+    const FormControls &c = controls;
+    exchange::window::read({[&c](const IdleParms &idle) { showIdle(c, idle); },
+                            [&c](const SonarParms &sonar) { showSonar(c, sonar); },
+                            [&c](const ObjRangeInfo &range) { showRange(c, range); },
+                            [&c](const WalkParms &away) { showWalkAway(c, away); },
+                            [&c](const WalkParms &up) { showWalkUp(c, up); }},
+                           report);
     if (state.FirstLoad == 1)
         state.FirstLoad = 0;
 }

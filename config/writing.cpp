@@ -1,166 +1,110 @@
 #include "writing.h"
 
+#include "exchange.h"
 #include "keycount.h"
-#include "kv3rapi.h"
 #include "masks.h"
 #include "numbers.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include <array>
-#include <cstddef>
+#include <vector>
 
 namespace config {
 
 namespace {
 
-// The texts a write reads, in the order of the write: idle, sonar, walk-away, walk-up.
-enum Field : std::size_t {
-    PressRate,
-    IdleCode,
-    MaxDist,
-    ORDBTm,
-    IRDBTm,
-    StartDly,
-    InterKeyDelay,
-    AwayCode1, // Key1Code ... Key5Code follow
-    InterKeyDelayUp = AwayCode1 + kKeystrokesPerSequence,
-    UpCode1,   // Text4(0) ... Text4(4) follow
-    kFieldCount = UpCode1 + kKeystrokesPerSequence,
-};
-
-enum class Reading { StrictWhole, LeadingRounded };
-
-constexpr const char *kAboutPage = "About";
-constexpr const char *kSetupPage = "Initial Setup";
-constexpr const char *kWalkAwayPage = "Walk-Away Keystrokes";
-constexpr const char *kWalkUpPage = "Walk-Up Keystrokes";
-
-// Where a field's text is and how it is read. A field without a text box of
-// its own is the code text of a keystroke slot.
-struct FieldRule {
-    QLineEdit *FormControls::*text;
-    int slot;
+// A text a write reads, where its value goes, and what a message calls it.
+struct WrittenText {
+    QLineEdit *text;
     Reading reading;
     const char *caption;
-    const char *page;
+    Page page;
+    int16_t *word;
 };
 
-constexpr Reading kStrict = Reading::StrictWhole;
-constexpr Reading kRounded = Reading::LeadingRounded;
-
-constexpr std::array<FieldRule, kFieldCount> kFields = {{
-    {&FormControls::PressRate, -1, kStrict, "Keep Alive Rate (0-255)", kAboutPage},
-    {nullptr, kIdleSlot, kStrict, "Idle Keystroke", kAboutPage},
-    {&FormControls::MaxDist, -1, kRounded, "Detection range (24-42 inches)", kSetupPage},
-    {&FormControls::ORDBTm, -1, kRounded, "Walk-Away Delay before sending keystrokes", kSetupPage},
-    {&FormControls::IRDBTm, -1, kRounded, "Walk-Up Delay before sending keystrokes", kSetupPage},
-    {&FormControls::StartDly, -1, kRounded, "Power-up Delay", kSetupPage},
-    {&FormControls::InterKeyDelay, -1, kStrict, "Key delay", kWalkAwayPage},
-    {nullptr, kWalkAwaySlot0 + 0, kStrict, "Keystroke 1", kWalkAwayPage},
-    {nullptr, kWalkAwaySlot0 + 1, kStrict, "Keystroke 2", kWalkAwayPage},
-    {nullptr, kWalkAwaySlot0 + 2, kStrict, "Keystroke 3", kWalkAwayPage},
-    {nullptr, kWalkAwaySlot0 + 3, kStrict, "Keystroke 4", kWalkAwayPage},
-    {nullptr, kWalkAwaySlot0 + 4, kStrict, "Keystroke 5", kWalkAwayPage},
-    {&FormControls::InterKeyDelayUp, -1, kStrict, "Key delay", kWalkUpPage},
-    {nullptr, kWalkUpSlot0 + 0, kRounded, "Keystroke 1", kWalkUpPage},
-    {nullptr, kWalkUpSlot0 + 1, kRounded, "Keystroke 2", kWalkUpPage},
-    {nullptr, kWalkUpSlot0 + 2, kRounded, "Keystroke 3", kWalkUpPage},
-    {nullptr, kWalkUpSlot0 + 3, kRounded, "Keystroke 4", kWalkUpPage},
-    {nullptr, kWalkUpSlot0 + 4, kRounded, "Keystroke 5", kWalkUpPage},
-}};
-static_assert(kFields.back().caption != nullptr, "a row for every field");
-
-using FieldValues = std::array<int16_t, kFieldCount>;
-
-// One keystroke sequence: where its values come from, where it goes, and
-// the box that shows its count.
-struct SequenceRule {
-    Field delay;
-    Field firstCode;
-    int firstSlot;
-    int16_t (*send)(WalkParms *);
-    const char *operation;
-    QLineEdit *FormControls::*countBox;
-};
-
-constexpr std::array<SequenceRule, 2> kSequences = {{
-    {InterKeyDelay, AwayCode1, kWalkAwaySlot0, SetWalkAwayParms, "USB SetWalkAway", &FormControls::KeyCount},
-    {InterKeyDelayUp, UpCode1, kWalkUpSlot0, SetWalkUpParms, "USB SetWalkUp", &FormControls::KeyCountUp},
-}};
-
-QLineEdit *fieldText(const FormControls &controls, const FieldRule &rule)
+// The numeric settings that the record holds.
+template <typename Record>
+void addNumbers(std::vector<WrittenText> &texts, const FormControls &c, Configuration &packed,
+                Record Configuration::*record)
 {
-    return rule.text ? controls.*rule.text : controls.keystrokes[rule.slot].codeText;
+    forEachNumberIn(record, [&](const NumberSetting &field) {
+        texts.push_back({c.number(field), field.write, field.caption, field.page, &field.word(packed)});
+    });
 }
 
-std::optional<int16_t> readField(const QLineEdit *text, Reading reading)
+void addCode(std::vector<WrittenText> &texts, const FormControls &c, int slot, int16_t &code)
 {
-    return reading == Reading::StrictWhole ? strictWholeNumber(text->text())
-                                           : leadingNumberRounded(text->text());
+    const SlotSetting &setting = kSlots[slot];
+    texts.push_back({c.keystrokes[slot].codeText, setting.write, setting.caption, setting.page, &code});
 }
 
-// Reads every field into `values` before anything is sent. Returns the
-// first field that cannot be read.
-std::optional<UnreadableField> readFields(const FormControls &controls, FieldValues &values)
+// The texts in the order of the write: idle, sonar, walk-away, walk-up, each
+// record's numbers before its key codes.
+std::vector<WrittenText> writtenTexts(const FormControls &c, Configuration &packed)
 {
-    for (std::size_t i = 0; i < kFields.size(); ++i) {
-        const QLineEdit *text = fieldText(controls, kFields[i]);
-        const std::optional<int16_t> value = readField(text, kFields[i].reading);
+    std::vector<WrittenText> texts;
+    addNumbers(texts, c, packed, &Configuration::idle);
+    addCode(texts, c, kIdleKey.slot, packed.idle.KeyCode);
+    addNumbers(texts, c, packed, &Configuration::sonar);
+    for (const SequenceSetting &sequence : kKeySequences) {
+        addNumbers(texts, c, packed, sequence.walk);
+        for (int i = 0; i < kKeystrokesPerSequence; ++i)
+            addCode(texts, c, sequence.firstSlot + i, (packed.*sequence.walk).KeyCode[i]);
+    }
+    return texts;
+}
+
+std::optional<int16_t> readText(const QLineEdit *text, Reading reading)
+{
+    return reading == Reading::Strict ? strictWholeNumber(text->text()) : leadingNumberRounded(text->text());
+}
+
+// A caption or a page as messages name it: without the blank that ends some.
+QString named(const char *text)
+{
+    return QString::fromLatin1(text).trimmed();
+}
+
+// Reads every text into `packed` before anything is sent. Returns the first
+// text that cannot be read.
+std::optional<UnreadableField> readTexts(const FormControls &c, Configuration &packed)
+{
+    for (const WrittenText &written : writtenTexts(c, packed)) {
+        const std::optional<int16_t> value = readText(written.text, written.reading);
         if (!value)
-            return UnreadableField{text->objectName(), QString::fromLatin1(kFields[i].caption),
-                                   QString::fromLatin1(kFields[i].page), text->text()};
-        values[i] = *value;
+            return UnreadableField{written.text->objectName(), named(written.caption),
+                                   named(pageCaption(written.page)), written.text->text()};
+        *written.word = *value;
     }
     return std::nullopt;
 }
 
-// True when the call succeeded; otherwise reports it by its operation name.
-bool succeeded(int16_t status, const char *operation, const ErrorReporter &report)
+// The check boxes: the LED switches and every modifier mask; each
+// sequence's count follows its keys.
+void packBoxes(const FormControls &c, Configuration &packed)
 {
-    if (status != 0)
-        return true;
-    if (report)
-        report(QString::fromLatin1(operation));
-    return false;
-}
-
-bool sendIdle(const FormControls &controls, const FieldValues &values, const ErrorReporter &report)
-{
-    IdleParms idle{};
-    idle.PressRate = values[PressRate];
-    idle.KeyMods = static_cast<int16_t>(modifierMask(controls.keystrokes[kIdleSlot]));
-    idle.KeyCode = values[IdleCode];
-    return succeeded(SetIdleParms(&idle), "USB SetIdleParms", report);
-}
-
-// The sonar record goes back with the reserved words the sensor gave. When
-// the sensor's record cannot be fetched it is not sent at all: zeros in
-// place of the reserved words would overwrite what the sensor keeps there.
-bool sendSonar(const FormControls &controls, const FieldValues &values, const ErrorReporter &report)
-{
-    SonarParms sonar{};
-    if (!succeeded(GetSonarParms(&sonar), "USB getSonarParms", report))
-        return false;
-    sonar.LedFlags = static_cast<int16_t>(ledMask(controls));
-    sonar.MaxDist = values[MaxDist];
-    sonar.ORDBTm = values[ORDBTm];
-    sonar.IRDBTm = values[IRDBTm];
-    sonar.StartDly = values[StartDly];
-    return succeeded(SetSonarParms(&sonar), "USB SetSonarParms", report);
-}
-
-WalkParms packSequence(const FormControls &controls, const FieldValues &values, const SequenceRule &rule)
-{
-    WalkParms walk{};
-    walk.InterKeyDelay = values[rule.delay];
-    for (int i = 0; i < kKeystrokesPerSequence; ++i) {
-        walk.KeyMods[i] = static_cast<int16_t>(modifierMask(controls.keystrokes[rule.firstSlot + i]));
-        walk.KeyCode[i] = values[rule.firstCode + i];
+    packed.sonar.LedFlags = static_cast<int16_t>(ledMask(c));
+    packed.idle.KeyMods = static_cast<int16_t>(modifierMask(c.keystrokes[kIdleKey.slot]));
+    for (const SequenceSetting &sequence : kKeySequences) {
+        WalkParms &walk = packed.*sequence.walk;
+        for (int i = 0; i < kKeystrokesPerSequence; ++i)
+            walk.KeyMods[i] = static_cast<int16_t>(modifierMask(c.keystrokes[sequence.firstSlot + i]));
+        walk.KeyCount = keystrokesInUse(walk);
     }
-    walk.KeyCount = keystrokesInUse(walk);
-    return walk;
+}
+
+// The window's sonar values over the record the sensor gave, whose reserved
+// words go back as they are.
+void packSonar(const Configuration &packed, SonarParms &sonar)
+{
+    Configuration sent{};
+    sent.sonar = sonar;
+    sent.sonar.LedFlags = packed.sonar.LedFlags;
+    forEachNumberIn(&Configuration::sonar, [&](const NumberSetting &field) {
+        field.word(sent) = valueIn(field, &Configuration::sonar, packed.sonar);
+    });
+    sonar = sent.sonar;
 }
 
 } // namespace
@@ -168,30 +112,24 @@ WalkParms packSequence(const FormControls &controls, const FieldValues &values, 
 std::optional<UnreadableField> writeConfig(const FormControls &controls, FormState &state,
                                            const ErrorReporter &report)
 {
-    FieldValues values{};
-    if (std::optional<UnreadableField> unreadable = readFields(controls, values))
+    Configuration packed{};
+    if (std::optional<UnreadableField> unreadable = readTexts(controls, packed))
         return unreadable;
+    packBoxes(controls, packed);
 
-    bool allSent = sendIdle(controls, values, report);
-    allSent = sendSonar(controls, values, report) && allSent;
-
-    std::array<int16_t, kSequences.size()> counts{};
-    for (std::size_t i = 0; i < kSequences.size(); ++i) {
-        WalkParms walk = packSequence(controls, values, kSequences[i]);
-        counts[i] = walk.KeyCount;
-        allSent = succeeded(kSequences[i].send(&walk), kSequences[i].operation, report) && allSent;
-    }
+    const bool written = exchange::window::write(
+        {packed.idle, [&packed](SonarParms &sonar) { packSonar(packed, sonar); }, packed.walkAway, packed.walkUp},
+        report);
 
     // The count boxes follow what was sent, so that change detection compares
     // them with the counts the sensor now holds.
-    for (std::size_t i = 0; i < kSequences.size(); ++i)
-        (controls.*kSequences[i].countBox)->setText(decimalText(counts[i]));
+    for (const SequenceSetting &sequence : kKeySequences)
+        controls.keyCount(sequence)->setText(decimalText((packed.*sequence.walk).KeyCount));
 
     // Only a write that fully reached the sensor and was committed there
     // makes the window agree with it; after a failed step the window still
-    // differs, and a failed commit is lost at the sensor's next power-up.
-    const bool committed = succeeded(WriteCfg(), "USB WriteCfg", report);
-    state.DeviceUpdated = allSent && committed;
+    // differs.
+    state.DeviceUpdated = written;
     controls.ConfigChanged->setChecked(!state.DeviceUpdated);
     return std::nullopt;
 }

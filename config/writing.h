@@ -17,11 +17,9 @@ struct UnreadableField {
     QString text;    // the text that could not be read
 };
 
-// Packs the controls into the four records, sends them (SetIdleParms,
-// GetSonarParms and SetSonarParms, SetWalkAwayParms, SetWalkUpParms) and
-// commits them with WriteCfg. Each failed call, the commit included, is
-// reported through `report` and the write goes on; the sonar record is not
-// sent when it could not be fetched. DeviceUpdated is set and "Config
+// Packs the controls into the four records and has the exchange send and
+// commit them in the window's order (exchange::window::write), each failed
+// call reported through `report`. DeviceUpdated is set and "Config
 // Changed" cleared when every step succeeded; otherwise DeviceUpdated is
 // cleared and "Config Changed" checked.
 // The KeyCount and KeyCountUp boxes are set to the counts sent.

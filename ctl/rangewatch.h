@@ -1,6 +1,7 @@
 // The range read-out, once or redrawn every second until interrupted.
 #pragma once
 
+#include "configuration.h"
 #include "sensor.h"
 
 #include <QJsonObject>
@@ -14,7 +15,8 @@ struct RangeOptions {
     bool watch = false;
     bool json = false;
     std::optional<int> count; // readings before a watch stops by itself
-    int detectionRange = 36;  // what the bar is drawn against
+    // What the bar is drawn against: the sensor's, or else the factory value.
+    int detectionRange = kv3sim::factoryConfiguration().sonar.MaxDist;
 };
 
 // One reading for people, and as JSON.

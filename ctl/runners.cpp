@@ -6,6 +6,7 @@
 #include "rangewatch.h"
 #include "readable.h"
 #include "sensor.h"
+#include "settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -178,34 +179,36 @@ QString keysText(const QJsonValue &keys)
     return positions.isEmpty() ? QStringLiteral("none") : positions.join(QStringLiteral(", "));
 }
 
-// Every value is printed as set takes it for that field; units stand in the labels.
+// Every value is printed as set takes it for that field; units stand in the
+// labels. The settings table gives the labels and their order: the top-level
+// numbers, the LEDs, then each keystroke section with its number.
 void printShow(const QJsonObject &p, int32_t firmware, const ObjRangeInfo &range)
 {
-    const auto value = [&p](const char *path) {
-        return profile::valueAt(p, QString::fromLatin1(path));
+    const auto value = [&p](const char *section, const char *name) {
+        const QString member = QLatin1String(name);
+        return profile::valueAt(p, *section == '\0' ? member : QLatin1String(section) + QLatin1Char('.') + member);
     };
-    const auto onOff = [&](const char *led) {
-        const QString path = QStringLiteral("leds.") + QLatin1String(led);
-        return QLatin1String(led) + (profile::valueAt(p, path).toBool() ? QStringLiteral(" on")
-                                                                        : QStringLiteral(" off"));
+    QList<std::pair<const char *, QString>> lines = {{"Firmware version", firmwareText(firmware)}};
+    const auto numbersIn = [&](const char *section) {
+        for (const config::NumberSetting &field : config::kNumbers)
+            if (qstrcmp(field.section, section) == 0)
+                lines << std::pair{field.showLabel,
+                                   QString::number(value(field.section, field.name).toInteger())};
     };
-    const auto number = [&](const char *path) { return QString::number(value(path).toInteger()); };
-    const QList<std::pair<const char *, QString>> lines = {
-        {"Firmware version", firmwareText(firmware)},
-        {"Detection range (inches)", number("detection_range")},
-        {"Walk-away delay (s)", number("walk_away_delay")},
-        {"Walk-up delay (s)", number("walk_up_delay")},
-        {"Power-up delay (s)", number("power_up_delay")},
-        {"LEDs", QStringList{onOff("in_range"), onOff("out_of_range"), onOff("transition")}.join(
-                     QStringLiteral(", "))},
-        {"Idle keystroke", profile::valueText(value("idle.key"))},
-        {"Idle rate", number("idle.rate")},
-        {"Walk-away keys", keysText(value("walk_away.keys"))},
-        {"Walk-away key delay (s)", number("walk_away.key_delay")},
-        {"Walk-up keys", keysText(value("walk_up.keys"))},
-        {"Walk-up key delay (s)", number("walk_up.key_delay")},
-        {"Measured", plainLine(range)},
-    };
+    numbersIn("");
+    QStringList leds;
+    for (const config::LedSetting &led : config::kLeds)
+        leds << QLatin1String(led.name) +
+                    (value(config::kLedsName, led.name).toBool() ? QStringLiteral(" on") : QStringLiteral(" off"));
+    lines << std::pair{"LEDs", leds.join(QStringLiteral(", "))};
+    lines << std::pair{config::kIdleKey.showLabel,
+                       profile::valueText(value(config::kIdleKey.section, config::kIdleKey.name))};
+    numbersIn(config::kIdleKey.section);
+    for (const config::SequenceSetting &sequence : config::kKeySequences) {
+        lines << std::pair{sequence.showLabel, keysText(value(sequence.section, config::kKeysName))};
+        numbersIn(sequence.section);
+    }
+    lines << std::pair{"Measured", plainLine(range)};
     for (const auto &[label, text] : lines)
         printOut(QStringLiteral("%1 %2")
                      .arg(QString::fromLatin1(label) + QLatin1Char(':'), -26)
@@ -217,17 +220,11 @@ void printShow(const QJsonObject &p, int32_t firmware, const ObjRangeInfo &range
 Records everyKeyInUse()
 {
     Records records;
-    for (WalkParms *walk : {&records.walkAway, &records.walkUp})
-        for (int i = 0; i < 5; ++i)
-            walk->KeyCode[i] = 4;
+    for (const config::SequenceSetting &sequence : config::kKeySequences)
+        for (int i = 0; i < config::kKeystrokesPerSequence; ++i)
+            (records.*sequence.walk).KeyCode[i] = 4;
     records.idle.KeyCode = 4;
     return records;
-}
-
-QString rawText(const QJsonValue &value)
-{
-    const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(text.mid(1, text.size() - 2));
 }
 
 } // namespace
@@ -311,7 +308,7 @@ int runGet(const Arguments &args)
     // A part of an empty keystroke, or the name of a code without one, is absent.
     printOut(value.isString()      ? value.toString()
              : value.isUndefined() ? QStringLiteral("null")
-                                   : rawText(value));
+                                   : profile::compactJson(value));
     return kSuccess;
 }
 
@@ -356,7 +353,7 @@ int runReset(const Arguments &args)
     Records before;
     if (const auto status = connectAndRead(sensor, before))
         return *status;
-    const Records factory = profile::factoryRecords();
+    const Records factory = kv3sim::factoryConfiguration();
     Records after = before;
     if (!(before == factory) && check) {
         after = factory;

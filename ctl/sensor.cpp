@@ -1,5 +1,7 @@
 #include "sensor.h"
 
+#include "exchange.h"
+
 #include <array>
 
 namespace ctl {
@@ -23,12 +25,23 @@ constexpr std::array<ErrorMeaning, 9> kErrorMeanings = {{
     {KV3_ERR_LOCK, "the sensor's lock cannot be taken"},
 }};
 
-// The result of one call: nothing when it succeeded.
-std::optional<SensorFailure> check(int16_t status, const char *call)
+SensorFailure failureOf(const exchange::tool::CallFailure &failure)
 {
-    if (status != 0)
+    return SensorFailure{QString::fromLatin1(failure.call), failure.error};
+}
+
+std::optional<SensorFailure> failureOf(const std::optional<exchange::tool::CallFailure> &failure)
+{
+    if (!failure)
         return std::nullopt;
-    return SensorFailure{QString::fromLatin1(call), GetLastLibErr()};
+    return failureOf(*failure);
+}
+
+std::optional<WriteFailure> failureOf(const std::optional<exchange::tool::StoreFailure> &failure)
+{
+    if (!failure)
+        return std::nullopt;
+    return WriteFailure{failureOf(failure->failure), failureOf(failure->reload)};
 }
 
 } // namespace
@@ -52,14 +65,14 @@ QString failureText(const SensorFailure &failure)
 Sensor::~Sensor()
 {
     if (connected_)
-        USBDisconnect();
+        exchange::disconnect();
 }
 
 std::optional<SensorFailure> Sensor::connect()
 {
     int32_t version = 0;
-    if (auto failure = check(USBConnect(&version), "USBConnect"))
-        return failure;
+    if (auto failure = exchange::tool::connect(version))
+        return failureOf(*failure);
     connected_ = true;
     firmware_ = version;
     return std::nullopt;
@@ -67,57 +80,22 @@ std::optional<SensorFailure> Sensor::connect()
 
 std::optional<SensorFailure> Sensor::readStored(Records &records)
 {
-    Records read;
-    std::optional<SensorFailure> failure = check(ReadCfg(), "ReadCfg");
-    if (!failure)
-        failure = check(GetSonarParms(&read.sonar), "GetSonarParms");
-    if (!failure)
-        failure = check(GetIdleParms(&read.idle), "GetIdleParms");
-    if (!failure)
-        failure = check(GetWalkAwayParms(&read.walkAway), "GetWalkAwayParms");
-    if (!failure)
-        failure = check(GetWalkUpParms(&read.walkUp), "GetWalkUpParms");
-    if (!failure)
-        records = read;
-    return failure;
+    return failureOf(exchange::tool::readStored(records));
 }
 
 std::optional<WriteFailure> Sensor::write(const Records &records)
 {
-    // The library takes the records by address; send copies so that the
-    // caller's stay as they are.
-    Records sent = records;
-    std::optional<SensorFailure> failure = check(SetSonarParms(&sent.sonar), "SetSonarParms");
-    if (!failure)
-        failure = check(SetIdleParms(&sent.idle), "SetIdleParms");
-    if (!failure)
-        failure = check(SetWalkAwayParms(&sent.walkAway), "SetWalkAwayParms");
-    if (!failure)
-        failure = check(SetWalkUpParms(&sent.walkUp), "SetWalkUpParms");
-    if (!failure)
-        failure = check(WriteCfg(), "WriteCfg");
-    if (failure)
-        return failedWrite(*failure);
-    return std::nullopt;
+    return failureOf(exchange::tool::write(records));
 }
 
 std::optional<WriteFailure> Sensor::resetFactory()
 {
-    if (auto failure = check(ResetFactoryDflts(), "ResetFactoryDflts"))
-        return failedWrite(*failure);
-    return std::nullopt;
-}
-
-// The values sent so far never reach storage: the sensor takes its stored
-// configuration back, so that it works with what it keeps.
-WriteFailure Sensor::failedWrite(const SensorFailure &failure)
-{
-    return WriteFailure{failure, check(ReadCfg(), "ReadCfg")};
+    return failureOf(exchange::tool::resetFactory());
 }
 
 std::optional<SensorFailure> Sensor::range(ObjRangeInfo &info)
 {
-    return check(GetObjRangeInfo(&info), "GetObjRangeInfo");
+    return failureOf(exchange::tool::readRange(info));
 }
 
 } // namespace ctl

@@ -1,5 +1,7 @@
 // The tool's connection to the sensor: whole-configuration reads, and writes
-// that either commit everything or leave the stored configuration as it was.
+// that either commit everything or leave the stored configuration as it was,
+// made through the exchange with the sensor; their failures as the tool's
+// messages name them.
 #pragma once
 
 #include "records.h"
@@ -41,17 +43,14 @@ public:
     std::optional<SensorFailure> connect();
     int32_t firmware() const { return firmware_; }
 
-    // ReadCfg, then the four Get calls: the stored configuration.
+    // The calls and their all-or-nothing order are the exchange's
+    // (config/exchange.h, ostraval-ctl's part).
     std::optional<SensorFailure> readStored(Records &records);
-    // The four Set calls with whole records, then WriteCfg. On any failure
-    // nothing is committed and the stored configuration is reloaded (ReadCfg).
     std::optional<WriteFailure> write(const Records &records);
-    // ResetFactoryDflts; on failure the stored configuration is reloaded.
     std::optional<WriteFailure> resetFactory();
     std::optional<SensorFailure> range(ObjRangeInfo &info);
 
 private:
-    WriteFailure failedWrite(const SensorFailure &failure);
 
     bool connected_ = false;
     int32_t firmware_ = 0;

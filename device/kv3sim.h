@@ -6,6 +6,7 @@
 // the environment: reset() gives a fresh sensor with the settings given.
 #pragma once
 
+#include "configuration.h"
 #include "kv3rapi.h"
 
 #include <array>
@@ -34,16 +35,7 @@ struct Settings {
     std::string logPath;              // call log appended to; empty: none
 };
 
-// The sensor's whole configuration, in the order of the stored file.
-struct Configuration {
-    SonarParms sonar{};
-    IdleParms idle{};
-    WalkParms walkAway{};
-    WalkParms walkUp{};
-};
-
-constexpr std::size_t kStoredSize = 96;
-
+// The factory configuration, factoryConfiguration() (configuration.h).
 Configuration factoryDefaults();
 
 // The stored file's bytes for a configuration, and back.

@@ -1,5 +1,4 @@
 // Factory defaults and the byte layout of the stored configuration.
-#include "factorydefaults.h"
 #include "kv3sim.h"
 #include "recordwords.h"
 
@@ -7,8 +6,6 @@ namespace kv3sim {
 namespace {
 
 using detail::kWordCount;
-
-static_assert(sizeof(SonarParms) + sizeof(IdleParms) + 2 * sizeof(WalkParms) == kStoredSize);
 
 // Calls f on each record of the configuration, in the order of the stored file.
 template <typename Config, typename F>
@@ -24,7 +21,7 @@ void forEachRecord(Config &config, F f)
 
 Configuration factoryDefaults()
 {
-    return Configuration{kv3factory::sonar(), kv3factory::idle(), kv3factory::walk(), kv3factory::walk()};
+    return factoryConfiguration();
 }
 
 std::array<uint8_t, kStoredSize> encode(const Configuration &config)

@@ -31,7 +31,7 @@ using profile::Records;
 // every record, reserved words and the sixth keystroke included.
 Records storedSample()
 {
-    Records r = profile::factoryRecords();
+    Records r = kv3sim::factoryConfiguration();
     r.sonar.LedFlags = 0x0102;
     r.sonar.Reserved2 = -7;
     r.sonar.MaxDist = 40;
@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray exported = profile::profileText(profile::profileOf(after, &warnings));
     if (!warnings.isEmpty())
         fail("a taken profile left values the export warns about", text);
-    for (Records target : {profile::factoryRecords(), scrambled(), stored}) {
+    for (Records target : {kv3sim::factoryConfiguration(), scrambled(), stored}) {
         QJsonObject again;
         if (!profile::parseProfile(exported, again).isEmpty() ||
             !profile::applyProfile(again, target).isEmpty())

@@ -1,6 +1,7 @@
 #include "keystroke.h"
 
 #include "keyrows.h"
+#include "settings.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -11,7 +12,7 @@ namespace profile {
 
 int modifierBit(const QString &name)
 {
-    for (const Modifier &modifier : kModifiers)
+    for (const config::Modifier &modifier : config::kModifiers)
         if (name == QLatin1String(modifier.name))
             return modifier.bit;
     return 0;
@@ -20,7 +21,7 @@ int modifierBit(const QString &name)
 QString modifierNames()
 {
     QStringList names;
-    for (const Modifier &modifier : kModifiers)
+    for (const config::Modifier &modifier : config::kModifiers)
         names << QString::fromLatin1(modifier.name);
     return names.join(QStringLiteral(", "));
 }
@@ -63,7 +64,7 @@ QJsonValue keystrokeValue(int code, int mods, KeystrokeForm form)
         return keystroke;
     }
     QJsonArray names;
-    for (const Modifier &modifier : kModifiers)
+    for (const config::Modifier &modifier : config::kModifiers)
         if (mods & modifier.bit)
             names << QString::fromLatin1(modifier.name);
     keystroke[QStringLiteral("mods")] = names;

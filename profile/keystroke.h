@@ -5,28 +5,10 @@
 #include <QList>
 #include <QString>
 
-#include <array>
 
 namespace profile {
 
-struct Modifier {
-    const char *name;
-    int bit; // bit value in the stored modifier mask
-};
-
-// In the order of the mask's bits.
-inline constexpr std::array<Modifier, 8> kModifiers = {{
-    {"left-ctrl", 1},
-    {"left-shift", 2},
-    {"left-alt", 4},
-    {"left-gui", 8},
-    {"right-ctrl", 16},
-    {"right-shift", 32},
-    {"right-alt", 64},
-    {"right-gui", 128},
-}};
-
-// The bit of a modifier name; 0 for a name that is none.
+// The bit of a modifier name (config::kModifiers); 0 for a name that is none.
 int modifierBit(const QString &name);
 // "left-ctrl, left-shift, ..." for messages.
 QString modifierNames();

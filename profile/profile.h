@@ -82,6 +82,9 @@ QString valueText(const QJsonValue &value);
 
 // Every field path that can be asked for, in the order of the profile.
 QStringList fieldPaths();
+// The members a profile holds in a section ("leds", "reserved"; empty: the
+// top level, without its header), in the order of the profile.
+QStringList membersOf(const QString &section);
 
 // The value at a path such as "walk_away.keys[0].mods" in a profile; an
 // undefined value when the path names nothing.

@@ -1,18 +1,16 @@
 // Records to profile, and comparing two configurations field by field.
 #include "profile.h"
 
-#include "fields.h"
 #include "keycount.h"
 #include "keystroke.h"
+#include "readable.h"
+#include "settings.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 
 #include <algorithm>
 
 namespace profile {
-
-using namespace detail;
 
 namespace {
 
@@ -66,7 +64,7 @@ QJsonValue keystrokeExported(int code, int mods, const QString &path, QStringLis
 QJsonArray keysOf(const WalkParms &walk, const char *section, QStringList *warnings, Layout layout)
 {
     QJsonArray keys;
-    for (int i = 0; i < kProfileKeys; ++i)
+    for (int i = 0; i < config::kKeystrokesPerSequence; ++i)
         keys << keystrokeExported(walk.KeyCode[i], walk.KeyMods[i],
                                   QStringLiteral("%1.keys[%2]").arg(QLatin1String(section)).arg(i), warnings, layout);
     while (layout == Layout::Export && !keys.isEmpty() && keys.last().isNull())
@@ -82,8 +80,8 @@ QJsonValue storedWord(int16_t word)
 QJsonObject reservedOf(Records records)
 {
     QJsonObject reserved;
-    reserved[QLatin1String(kLedFlagsName)] = storedWord(static_cast<int16_t>(records.sonar.LedFlags & ~kLedBits));
-    for (const ReservedGroup &group : kReservedGroups) {
+    reserved[QLatin1String(config::kLedFlagsName)] = storedWord(static_cast<int16_t>(records.sonar.LedFlags & ~config::kLedBits));
+    for (const config::ReservedGroup &group : config::kReservedGroups) {
         QJsonArray words;
         for (int i = 0; i < group.count; ++i)
             words << storedWord(group.words[i](records));
@@ -104,10 +102,10 @@ QJsonObject profileOf(const Records &source, QStringList *warnings, Layout layou
     Records records = source;
     QJsonObject profile{{QStringLiteral("format"), formatName()}, {QStringLiteral("version"), kVersion}};
 
-    for (const NumberField &field : kNumberFields) {
+    for (const config::NumberSetting &field : config::kNumbers) {
         const int value = field.word(records);
-        const config::FieldBounds bounds = config::boundsOf(field.bounds);
-        warnIf(warnings, !config::withinBounds(field.bounds, value),
+        const config::Bounds bounds = field.bounds;
+        warnIf(warnings, !field.bounds.holds(value),
                QStringLiteral("%1: the sensor holds %2, outside %3 to %4; mend it before the profile is imported")
                    .arg(fieldPath(field.section, field.name))
                    .arg(value)
@@ -116,18 +114,18 @@ QJsonObject profileOf(const Records &source, QStringList *warnings, Layout layou
         putInSection(profile, field.section, field.name, value);
     }
 
-    for (const LedField &led : kLedFields)
-        putInSection(profile, "leds", led.name, (records.sonar.LedFlags & led.offBit) == 0);
+    for (const config::LedSetting &led : config::kLeds)
+        putInSection(profile, config::kLedsName, led.name, (records.sonar.LedFlags & led.offBit) == 0);
 
-    putInSection(profile, "idle", "key",
-                 keystrokeExported(records.idle.KeyCode, records.idle.KeyMods, QStringLiteral("idle.key"), warnings,
-                                   layout));
+    putInSection(profile, config::kIdleKey.section, config::kIdleKey.name,
+                 keystrokeExported(records.idle.KeyCode, records.idle.KeyMods,
+                                   fieldPath(config::kIdleKey.section, config::kIdleKey.name), warnings, layout));
 
-    for (const Sequence &sequence : kSequences) {
+    for (const config::SequenceSetting &sequence : config::kKeySequences) {
         const WalkParms &walk = records.*sequence.walk;
-        putInSection(profile, sequence.section, "keys", keysOf(walk, sequence.section, warnings, layout));
+        putInSection(profile, sequence.section, config::kKeysName, keysOf(walk, sequence.section, warnings, layout));
         if (layout == Layout::Detailed)
-            putInSection(profile, sequence.section, kKeyCountName, walk.KeyCount);
+            putInSection(profile, sequence.section, config::kKeyCountName, walk.KeyCount);
         warnIf(warnings, walk.KeyCount != config::keystrokesInUse(walk),
                QStringLiteral("%1: the sensor's key count %2 does not agree with its %3 keys; an import stores %3")
                    .arg(QLatin1String(sequence.section))
@@ -135,25 +133,25 @@ QJsonObject profileOf(const Records &source, QStringList *warnings, Layout layou
                    .arg(config::keystrokesInUse(walk)));
     }
 
-    profile[QStringLiteral("reserved")] = reservedOf(records);
+    profile[QLatin1String(config::kReservedName)] = reservedOf(records);
     return profile;
 }
 
 namespace {
 
-// Members in the order people read a profile; others follow alphabetically.
+// Members in the order people read a profile: the header, the members of
+// every field path in the order of the paths, and a keystroke's; others
+// follow alphabetically.
 const QStringList &memberOrder()
 {
-    static const QStringList kOrder = {
-        QStringLiteral("format"),          QStringLiteral("version"),        QStringLiteral("detection_range"),
-        QStringLiteral("walk_away_delay"), QStringLiteral("walk_up_delay"),  QStringLiteral("power_up_delay"),
-        QStringLiteral("leds"),            QStringLiteral("in_range"),       QStringLiteral("out_of_range"),
-        QStringLiteral("transition"),      QStringLiteral("idle"),           QStringLiteral("rate"),
-        QStringLiteral("key"),             QStringLiteral("walk_away"),      QStringLiteral("walk_up"),
-        QStringLiteral("key_delay"),       QStringLiteral("keys"),           QStringLiteral("code"),
-        QStringLiteral("name"),            QStringLiteral("mods"),           QStringLiteral("reserved"),
-        QStringLiteral("led_flags"),       QStringLiteral("sonar"),
-    };
+    static const QStringList kOrder = [] {
+        QStringList order = {QStringLiteral("format"), QStringLiteral("version")};
+        for (const QString &path : fieldPaths())
+            for (const QString &step : path.split(QLatin1Char('.')))
+                if (const QString member = step.section(QLatin1Char('['), 0, 0); !order.contains(member))
+                    order << member;
+        return order + QStringList{QStringLiteral("code"), QStringLiteral("name"), QStringLiteral("mods")};
+    }();
     return kOrder;
 }
 
@@ -172,8 +170,7 @@ QStringList orderedMembers(const QJsonObject &object)
 
 QByteArray scalarText(const QJsonValue &value)
 {
-    const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return text.mid(1, text.size() - 2);
+    return compactJson(value).toUtf8();
 }
 
 constexpr qsizetype kInlineWidth = 72;
@@ -251,21 +248,40 @@ QByteArray profileText(const QJsonObject &profile)
 QStringList fieldPaths()
 {
     QStringList paths;
-    for (const NumberField &field : kNumberFields)
-        if (*field.section == '\0')
-            paths << QString::fromLatin1(field.name);
-    for (const LedField &led : kLedFields)
-        paths << fieldPath("leds", led.name);
-    paths << QStringLiteral("idle.rate") << QStringLiteral("idle.key");
-    for (const Sequence &sequence : kSequences) {
-        paths << fieldPath(sequence.section, "key_delay");
-        for (int i = 0; i < kProfileKeys; ++i)
-            paths << QStringLiteral("%1.keys[%2]").arg(QLatin1String(sequence.section)).arg(i);
+    const auto numbersIn = [&paths](const char *section) {
+        for (const config::NumberSetting &field : config::kNumbers)
+            if (qstrcmp(field.section, section) == 0)
+                paths << fieldPath(field.section, field.name);
+    };
+    numbersIn("");
+    for (const config::LedSetting &led : config::kLeds)
+        paths << fieldPath(config::kLedsName, led.name);
+    numbersIn(config::kIdleKey.section);
+    paths << fieldPath(config::kIdleKey.section, config::kIdleKey.name);
+    for (const config::SequenceSetting &sequence : config::kKeySequences) {
+        numbersIn(sequence.section);
+        for (int i = 0; i < config::kKeystrokesPerSequence; ++i)
+            paths << QStringLiteral("%1.%2[%3]")
+                         .arg(QLatin1String(sequence.section), QLatin1String(config::kKeysName))
+                         .arg(i);
     }
-    paths << fieldPath("reserved", kLedFlagsName);
-    for (const ReservedGroup &group : kReservedGroups)
-        paths << fieldPath("reserved", group.name);
+    paths << fieldPath(config::kReservedName, config::kLedFlagsName);
+    for (const config::ReservedGroup &group : config::kReservedGroups)
+        paths << fieldPath(config::kReservedName, group.name);
     return paths;
+}
+
+QStringList membersOf(const QString &section)
+{
+    QStringList members;
+    for (const QString &path : fieldPaths()) {
+        QStringList steps = path.section(QLatin1Char('['), 0, 0).split(QLatin1Char('.'));
+        if (!section.isEmpty() && (steps.size() < 2 || steps.takeFirst() != section))
+            continue;
+        if (!members.contains(steps.first()))
+            members << steps.first();
+    }
+    return members;
 }
 
 QJsonValue valueAt(const QJsonObject &profile, const QString &path)
@@ -304,14 +320,14 @@ QList<Difference> differences(const Records &from, const Records &to)
     }
     // The stored count follows the keys; it is named only when it changes
     // alone, which mends a count that did not agree with its keys.
-    for (const Sequence &sequence : kSequences) {
+    for (const config::SequenceSetting &sequence : config::kKeySequences) {
         const int16_t a = (from.*sequence.walk).KeyCount;
         const int16_t b = (to.*sequence.walk).KeyCount;
-        const QString keys = fieldPath(sequence.section, "keys");
+        const QString keys = fieldPath(sequence.section, config::kKeysName);
         const bool keysDiffer = std::any_of(found.begin(), found.end(),
                                             [&keys](const Difference &d) { return d.path.startsWith(keys); });
         if (a != b && !keysDiffer)
-            found.append({fieldPath(sequence.section, kKeyCountName), a, b});
+            found.append({fieldPath(sequence.section, config::kKeyCountName), a, b});
     }
     return found;
 }
@@ -320,8 +336,7 @@ QString valueText(const QJsonValue &value)
 {
     if (value.isNull() || isKeystroke(value))
         return keystrokeText(value);
-    const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(text.mid(1, text.size() - 2));
+    return compactJson(value);
 }
 
 QString differenceLine(const Difference &difference)

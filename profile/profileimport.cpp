@@ -1,11 +1,11 @@
 // Profile to records: every value is checked before any is used.
 #include "profile.h"
 
-#include "fields.h"
 #include "jsontext.h"
 #include "keycount.h"
 #include "keystroke.h"
 #include "readable.h"
+#include "settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -58,11 +58,7 @@ public:
     void apply(const QJsonObject &profile, Header header)
     {
         header_ = header;
-        QStringList allowed = {QStringLiteral("detection_range"), QStringLiteral("walk_away_delay"),
-                               QStringLiteral("walk_up_delay"),   QStringLiteral("power_up_delay"),
-                               QStringLiteral("leds"),            QStringLiteral("idle"),
-                               QStringLiteral("walk_away"),       QStringLiteral("walk_up"),
-                               QStringLiteral("reserved")};
+        QStringList allowed = membersOf(QString());
         if (header == Header::Required) {
             checkHeader(profile);
             allowed.prepend(QStringLiteral("version"));
@@ -73,7 +69,7 @@ public:
         applyNumbers(profile);
         applyLeds(profile);
         applyIdleKey(profile);
-        for (const Sequence &sequence : kSequences)
+        for (const config::SequenceSetting &sequence : config::kKeySequences)
             applyKeys(profile, sequence);
         applyReserved(profile);
     }
@@ -151,7 +147,13 @@ private:
         return number;
     }
 
-    // The section as an object, or nothing when it is left out or refused.
+    // The section as an object, or nothing when it is left out or refused;
+    // its members are those the profile's field paths name in it.
+    std::optional<QJsonObject> section(const QJsonObject &profile, const char *name)
+    {
+        return section(profile, name, membersOf(QLatin1String(name)));
+    }
+
     std::optional<QJsonObject> section(const QJsonObject &profile, const char *name, const QStringList &allowed)
     {
         const QJsonValue value = profile.value(QLatin1String(name));
@@ -176,7 +178,7 @@ private:
 
     void applyNumbers(const QJsonObject &profile)
     {
-        for (const NumberField &field : kNumberFields) {
+        for (const config::NumberSetting &field : config::kNumbers) {
             QJsonValue value;
             QStringList path;
             if (*field.section == '\0') {
@@ -188,7 +190,7 @@ private:
             path << QString::fromLatin1(field.name);
             if (value.isUndefined())
                 continue;
-            const config::FieldBounds bounds = config::boundsOf(field.bounds);
+            const config::Bounds bounds = field.bounds;
             if (const std::optional<int> number = whole(value, path, bounds.lower, bounds.upper))
                 field.word(records_) = static_cast<int16_t>(*number);
         }
@@ -196,15 +198,15 @@ private:
 
     void applyLeds(const QJsonObject &profile)
     {
-        const std::optional<QJsonObject> leds = section(profile, "leds", names({"in_range", "out_of_range", "transition"}));
+        const std::optional<QJsonObject> leds = section(profile, config::kLedsName);
         if (!leds)
             return;
-        for (const LedField &led : kLedFields) {
+        for (const config::LedSetting &led : config::kLeds) {
             const QJsonValue lit = leds->value(QLatin1String(led.name));
             if (lit.isUndefined())
                 continue;
             if (!lit.isBool()) {
-                refuse({QStringLiteral("leds"), QString::fromLatin1(led.name)}, lit, QStringLiteral("true or false"));
+                refuse({QLatin1String(config::kLedsName), QString::fromLatin1(led.name)}, lit, QStringLiteral("true or false"));
                 continue;
             }
             const int flags = lit.toBool() ? records_.sonar.LedFlags & ~led.offBit : records_.sonar.LedFlags | led.offBit;
@@ -324,34 +326,37 @@ private:
 
     void applyIdleKey(const QJsonObject &profile)
     {
-        const std::optional<QJsonObject> idle = section(profile, "idle", names({"rate", "key"}));
-        if (!idle || !idle->contains(QStringLiteral("key")))
+        const QLatin1String name(config::kIdleKey.name);
+        const std::optional<QJsonObject> idle = section(profile, config::kIdleKey.section);
+        if (!idle || !idle->contains(name))
             return;
-        if (const std::optional<Keystroke> key = keystroke(idle->value(QStringLiteral("key")), {QStringLiteral("idle"), QStringLiteral("key")})) {
+        if (const std::optional<Keystroke> key =
+                keystroke(idle->value(name), {QLatin1String(config::kIdleKey.section), name})) {
             records_.idle.KeyCode = key->code;
             records_.idle.KeyMods = key->mods;
         }
     }
 
-    void applyKeys(const QJsonObject &profile, const Sequence &sequence)
+    void applyKeys(const QJsonObject &profile, const config::SequenceSetting &sequence)
     {
-        QStringList members = names({"key_delay", "keys"});
+        QStringList members = membersOf(QLatin1String(sequence.section));
         if (header_ == Header::None)
-            members << QString::fromLatin1(kKeyCountName);
+            members << QString::fromLatin1(config::kKeyCountName);
         const std::optional<QJsonObject> object = section(profile, sequence.section, members);
         if (!object)
             return;
         WalkParms walk = records_.*sequence.walk;
-        const QStringList path = {QString::fromLatin1(sequence.section), QStringLiteral("keys")};
-        if (object->contains(QStringLiteral("keys")) && !readKeys(object->value(QStringLiteral("keys")), path, walk))
+        const QLatin1String keys(config::kKeysName);
+        const QStringList path = {QString::fromLatin1(sequence.section), keys};
+        if (object->contains(keys) && !readKeys(object->value(keys), path, walk))
             return;
-        const QJsonValue count = object->value(QLatin1String(kKeyCountName));
-        if (!object->contains(QStringLiteral("keys")) && count.isUndefined())
+        const QJsonValue count = object->value(QLatin1String(config::kKeyCountName));
+        if (!object->contains(keys) && count.isUndefined())
             return;
         walk.KeyCount = config::keystrokesInUse(walk);
         // The count follows the keys; given, it must say what they say.
         if (!count.isUndefined() && count != QJsonValue(walk.KeyCount)) {
-            refuse({QString::fromLatin1(sequence.section), QString::fromLatin1(kKeyCountName)}, count,
+            refuse({QString::fromLatin1(sequence.section), QString::fromLatin1(config::kKeyCountName)}, count,
                    QStringLiteral("%1, the number of keys in use (the count follows the keys)").arg(walk.KeyCount));
             return;
         }
@@ -361,13 +366,13 @@ private:
     // The five positions of a key list into `walk`; false when refused.
     bool readKeys(const QJsonValue &keys, const QStringList &path, WalkParms &walk)
     {
-        if (!keys.isArray() || keys.toArray().size() > kProfileKeys) {
-            refuse(path, keys, QStringLiteral("a list of at most %1 keystrokes, null for an empty position").arg(kProfileKeys));
+        if (!keys.isArray() || keys.toArray().size() > config::kKeystrokesPerSequence) {
+            refuse(path, keys, QStringLiteral("a list of at most %1 keystrokes, null for an empty position").arg(config::kKeystrokesPerSequence));
             return false;
         }
         bool valid = true;
         const QJsonArray list = keys.toArray();
-        for (int i = 0; i < kProfileKeys; ++i) {
+        for (int i = 0; i < config::kKeystrokesPerSequence; ++i) {
             const QJsonValue value = i < list.size() ? list[i] : QJsonValue(QJsonValue::Null);
             const std::optional<Keystroke> key = keystroke(value, path + QStringList{QStringLiteral("[%1]").arg(i)});
             valid = valid && key;
@@ -381,33 +386,30 @@ private:
 
     void applyReserved(const QJsonObject &profile)
     {
-        QStringList allowed = {QString::fromLatin1(kLedFlagsName)};
-        for (const ReservedGroup &group : kReservedGroups)
-            allowed << QString::fromLatin1(group.name);
-        const std::optional<QJsonObject> reserved = section(profile, "reserved", allowed);
+        const std::optional<QJsonObject> reserved = section(profile, config::kReservedName);
         if (!reserved)
             return;
 
-        const QJsonValue ledFlags = reserved->value(QLatin1String(kLedFlagsName));
-        const QStringList ledPath = {QStringLiteral("reserved"), QString::fromLatin1(kLedFlagsName)};
+        const QJsonValue ledFlags = reserved->value(QLatin1String(config::kLedFlagsName));
+        const QStringList ledPath = {QLatin1String(config::kReservedName), QLatin1String(config::kLedFlagsName)};
         if (!ledFlags.isUndefined()) {
             const std::optional<int> other = wholeNumber(ledFlags, 0, 0xFFFF);
-            if (!other || (*other & kLedBits) != 0)
+            if (!other || (*other & config::kLedBits) != 0)
                 refuse(ledPath, ledFlags,
                        QStringLiteral("a whole number from 0 to 65535 without the LED bits 1, 2 and 4 (\"leds\" sets them)"));
             else
-                records_.sonar.LedFlags = static_cast<int16_t>((records_.sonar.LedFlags & kLedBits) | *other);
+                records_.sonar.LedFlags = static_cast<int16_t>((records_.sonar.LedFlags & config::kLedBits) | *other);
         }
 
-        for (const ReservedGroup &group : kReservedGroups)
+        for (const config::ReservedGroup &group : config::kReservedGroups)
             applyReservedWords(reserved->value(QLatin1String(group.name)), group);
     }
 
-    void applyReservedWords(const QJsonValue &value, const ReservedGroup &group)
+    void applyReservedWords(const QJsonValue &value, const config::ReservedGroup &group)
     {
         if (value.isUndefined())
             return;
-        const QStringList path = {QStringLiteral("reserved"), QString::fromLatin1(group.name)};
+        const QStringList path = {QLatin1String(config::kReservedName), QLatin1String(group.name)};
         const QJsonArray words = value.toArray();
         bool valid = value.isArray() && words.size() == group.count;
         for (qsizetype i = 0; valid && i < words.size(); ++i)

@@ -1,17 +1,15 @@
 #include "profileschema.h"
 
-#include "fields.h"
 #include "keyrows.h"
 #include "keystroke.h"
 #include "profile.h"
+#include "settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
 
 namespace profile {
-
-using namespace detail;
 
 namespace {
 
@@ -45,7 +43,7 @@ QJsonArray keyNames(bool uniqueOnly)
 QJsonObject keystroke()
 {
     QJsonArray modifiers;
-    for (const Modifier &modifier : kModifiers)
+    for (const config::Modifier &modifier : config::kModifiers)
         modifiers << QString::fromLatin1(modifier.name);
     const QJsonObject properties{
         {QStringLiteral("code"), wholeNumber(0, 0xFF)},
@@ -75,7 +73,7 @@ QJsonObject keystroke()
 QJsonObject keyList()
 {
     return QJsonObject{{QStringLiteral("type"), QStringLiteral("array")},
-                       {QStringLiteral("maxItems"), kProfileKeys},
+                       {QStringLiteral("maxItems"), config::kKeystrokesPerSequence},
                        {QStringLiteral("items"),
                         QJsonObject{{QStringLiteral("$ref"), QStringLiteral("#/$defs/keystroke")}}},
                        {QStringLiteral("description"),
@@ -83,19 +81,19 @@ QJsonObject keyList()
                                        "position; trailing ones may be left out. Beyond this "
                                        "schema: the sensor's key count is not given, it is the "
                                        "number of keystrokes in use.")
-                            .arg(kProfileKeys - 1)}};
+                            .arg(config::kKeystrokesPerSequence - 1)}};
 }
 
 QJsonObject reserved()
 {
     // The LED bits are the lowest three, so "without them" is "a multiple of 8".
-    static_assert((kLedBits & (kLedBits + 1)) == 0, "the LED bits are the lowest bits");
+    static_assert((config::kLedBits & (config::kLedBits + 1)) == 0, "the LED bits are the lowest bits");
     QJsonObject ledFlags = wholeNumber(0, kWordMax);
-    ledFlags[QStringLiteral("multipleOf")] = kLedBits + 1;
+    ledFlags[QStringLiteral("multipleOf")] = config::kLedBits + 1;
     ledFlags[QStringLiteral("description")] = QStringLiteral(
         "The LED word's other bits, without the LED bits 1, 2 and 4 (\"leds\" sets them).");
-    QJsonObject properties{{QString::fromLatin1(kLedFlagsName), ledFlags}};
-    for (const ReservedGroup &group : kReservedGroups)
+    QJsonObject properties{{QString::fromLatin1(config::kLedFlagsName), ledFlags}};
+    for (const config::ReservedGroup &group : config::kReservedGroups)
         properties[QString::fromLatin1(group.name)] =
             QJsonObject{{QStringLiteral("type"), QStringLiteral("array")},
                         {QStringLiteral("minItems"), group.count},
@@ -112,18 +110,18 @@ QJsonObject reserved()
 QMap<QString, QJsonObject> fieldsBySection()
 {
     QMap<QString, QJsonObject> sections;
-    for (const NumberField &field : kNumberFields) {
-        const config::FieldBounds bounds = config::boundsOf(field.bounds);
+    for (const config::NumberSetting &field : config::kNumbers) {
+        const config::Bounds bounds = field.bounds;
         sections[QLatin1String(field.section)][QLatin1String(field.name)] =
             wholeNumber(bounds.lower, bounds.upper);
     }
-    for (const LedField &led : kLedFields)
-        sections[QStringLiteral("leds")][QLatin1String(led.name)] =
+    for (const config::LedSetting &led : config::kLeds)
+        sections[QLatin1String(config::kLedsName)][QLatin1String(led.name)] =
             QJsonObject{{QStringLiteral("type"), QStringLiteral("boolean")}};
-    sections[QStringLiteral("idle")][QStringLiteral("key")] =
+    sections[QLatin1String(config::kIdleKey.section)][QLatin1String(config::kIdleKey.name)] =
         QJsonObject{{QStringLiteral("$ref"), QStringLiteral("#/$defs/keystroke")}};
-    for (const Sequence &sequence : kSequences)
-        sections[QLatin1String(sequence.section)][QStringLiteral("keys")] = keyList();
+    for (const config::SequenceSetting &sequence : config::kKeySequences)
+        sections[QLatin1String(sequence.section)][QLatin1String(config::kKeysName)] = keyList();
     return sections;
 }
 
@@ -136,7 +134,7 @@ QJsonObject profileSchema()
     for (auto it = sections.begin(); it != sections.end(); ++it)
         if (!it.key().isEmpty())
             properties[it.key()] = closedObject(it.value());
-    properties[QStringLiteral("reserved")] = reserved();
+    properties[QLatin1String(config::kReservedName)] = reserved();
     properties[QStringLiteral("format")] = QJsonObject{{QStringLiteral("const"), formatName()}};
     properties[QStringLiteral("version")] = QJsonObject{{QStringLiteral("const"), kVersion}};
     properties[QStringLiteral("$schema")] =

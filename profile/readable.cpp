@@ -30,13 +30,15 @@ QString escaped(QChar c)
            QStringLiteral("%1").arg(code, digits, 16, QLatin1Char('0')).toUpper();
 }
 
+} // namespace
+
 QString compactJson(const QJsonValue &value)
 {
+    // QJsonDocument writes only objects and lists: the value is written as
+    // the one item of a list, whose brackets are then left off.
     const QByteArray json = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
-
-} // namespace
 
 QString readable(const QString &text)
 {

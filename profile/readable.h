@@ -15,6 +15,10 @@ inline constexpr qsizetype kReadableLength = 80;
 // after about kReadableLength characters with a mark that gives its length.
 QString readable(const QString &text);
 
+// A JSON value as compact JSON text ("12", "\"DELETE\"", "[1,2]"), as it
+// stands.
+QString compactJson(const QJsonValue &value);
+
 // A JSON value as compact JSON text, made readable.
 QString readableJson(const QJsonValue &value);
 

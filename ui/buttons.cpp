@@ -2,8 +2,8 @@
 #include "form1.h"
 
 #include "changedetection.h"
+#include "exchange.h"
 #include "focusleave.h"
-#include "kv3rapi.h"
 #include "reading.h"
 #include "writing.h"
 
@@ -71,7 +71,7 @@ bool Form1::confirm(const QString &prompt)
 void Form1::disconnectAndClose()
 {
     if (!disconnected_) {
-        USBDisconnect();
+        exchange::disconnect();
         disconnected_ = true;
     }
     close();
@@ -79,8 +79,7 @@ void Form1::disconnectAndClose()
 
 void Form1::Command1_Click()
 {
-    if (ResetFactoryDflts() == 0)
-        ErReason(QStringLiteral("USB reset"));
+    exchange::window::resetFactory(errorReporter());
     // The controls keep their values; the indicator tells whether they now
     // differ from the sensor's defaults.
     CheckUpdate();
@@ -124,7 +123,7 @@ void Form1::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
-        USBDisconnect();
+        exchange::disconnect();
         disconnected_ = true;
     }
     event->accept();
@@ -139,27 +138,22 @@ void Form1::Command4_Click()
 
 void Form1::Command5_Click()
 {
-    ObjRangeInfo range{};
-    if (GetObjRangeInfo(&range) == 0)
-        ErReason(QStringLiteral("USB Getrange"));
-    config::showRange(c_, range);
+    config::showRange(c_, exchange::window::readRange(errorReporter()));
 }
 
 void Form1::Command6_Click()
 {
     if (!w_.Label18->isHidden()) {
         w_.Label18->hide();
-        c_.StartDly->hide();
+        c_.number(config::Numeric::PowerUpDelay)->hide();
         return;
     }
     ask(ui::noticeBox(QLatin1String(kAdvancedWarning), ui::applicationTitle()));
     w_.Label18->show();
-    c_.StartDly->show();
+    c_.number(config::Numeric::PowerUpDelay)->show();
 }
 
 void Form1::Check1_Click()
 {
-    const int16_t halt = w_.Check1->isChecked() ? -1 : 0;
-    if (HaltKBSends(halt) == 0)
-        ErReason(QStringLiteral("USB Halt Keyboard"));
+    exchange::window::haltKeystrokes(w_.Check1->isChecked(), errorReporter());
 }

@@ -1,5 +1,12 @@
+// The window: its construction, its pages and their comparison with the
+// sensor. Start-up and error reporting are in startup.cpp, the buttons in
+// buttons.cpp, the presets in presets.cpp.
 #include "form1.h"
 
+#include "aboutpage.h"
+#include "changedetection.h"
+#include "initialsetuppage.h"
+#include "keystrokepage.h"
 #include "pictures.h"
 
 Form1::Form1(ui::MessageBoxes &boxes, QWidget *parent) : QWidget(parent), boxes_(boxes)
@@ -27,5 +34,27 @@ ui::MsgAnswer Form1::ask(const ui::MessageBoxRequest &request)
 
 config::ErrorReporter Form1::errorReporter()
 {
-    return [this](const QString &operation) { ErReason(operation); };
+    return [this](const char *operation) { ErReason(QString::fromLatin1(operation)); };
+}
+
+// Each page binds the handlers of its own fields; the window binds those
+// of the sixth keystroke, which lies on no page.
+void Form1::bindHandlers()
+{
+    pageServices_ = {&c_, [this] { CheckUpdate(); },
+                     [this](const ui::MessageBoxRequest &request) { return ask(request); },
+                     &watchers_};
+    new ui::InitialSetupPage(this, pageServices_);
+    new ui::KeystrokePage(this, pageServices_, ui::KeystrokePage::walkAway());
+    new ui::KeystrokePage(this, pageServices_, ui::KeystrokePage::walkUp());
+    new ui::AboutPage(this, pageServices_);
+    // The sixth keystroke's list has no handler.
+    ui::bindKeystrokeSlot(this, pageServices_, config::kSixthSlot, false);
+
+    bindButtons();
+}
+
+void Form1::CheckUpdate()
+{
+    config::checkUpdate(c_, state_, errorReporter());
 }

@@ -4,6 +4,7 @@
 #include "formcontrols.h"
 #include "formlayout.h"
 #include "messagebox.h"
+#include "page.h"
 
 #include <QWidget>
 
@@ -54,17 +55,8 @@ private:
     void FillCombo4List();
     void FillCombo5List();
 
-    // Field handlers.
+    // The pages bind their fields' handlers (ui/page.h).
     void bindHandlers();
-    void bindValidation();
-    void LedBox_Click();                      // bNoShowIRLED, bNoShowORLED, bNoShowXtLED
-    void KeyMods_Click(int index);            // the eight modifier box arrays
-    void Combo_Click(int slot, int row);      // Combo1 ... Combo11
-    void InterKeyDelay_Change();
-    void InterKeyDelayUp_Change();
-    void keyDelayChanged(QLineEdit *box);
-    void validateRange(QLineEdit *box, double lower, double upper, const QString &message,
-                       const QString &resetValue);
 
     // Command buttons and "Disable keystrokes".
     void bindButtons();
@@ -90,18 +82,16 @@ private:
     config::FormControls c_;
     ui::WindowControls w_;
     config::FormState state_;
+    ui::PageServices pageServices_;                 // what the pages' handlers use
     std::vector<ui::FocusLeaveWatcher *> watchers_; // the range-checked boxes
     bool disconnected_ = false; // "OK" or "Cancel" has let the sensor go
 };
 
 namespace ui {
 
-// The application title, shown on the About page and heading the message
-// boxes that name no title of their own.
-QString applicationTitle();
 // The program's major and minor version, as "1.1".
 QString programVersion();
-// The firmware version text for the value USBConnect reports, for example
+// The firmware version text for the version the sensor reports, for example
 // "v  0 1. 0 3" for 0x0103.
 QString firmwareText(int32_t version);
 

@@ -1,9 +1,13 @@
 #include "formlayout.h"
 
+#include "aboutpage.h"
 #include "accessibility.h"
+#include "initialsetuppage.h"
+#include "keystrokepage.h"
 #include "keylist.h"
 #include "outofsight.h"
 #include "pictures.h"
+#include "settings.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -31,181 +35,6 @@ QRect toPixels(const Twips &t, int dpi)
 
 namespace {
 
-enum class Kind { Label, Text, Check, Option, Button, Frame, Shape, Picture };
-
-enum Flag : unsigned {
-    Plain = 0,
-    Hidden = 1 << 0,
-    Disabled = 1 << 1,
-    AlignRight = 1 << 2,
-    Heading = 1 << 3, // a section heading: centred, bold Arial 9 point
-    Wrap = 1 << 4,
-    CodeText = 1 << 5, // a keystroke's code text: starts with "Text4"
-};
-
-// One control of a layout table. `parent` names a frame created earlier in
-// the same table; null places the control on the table's container. A label's
-// `buddy` names the control it captions in the same table; that control is
-// named by the caption unless it has an `accessibleName` of its own (where
-// the caption alone does not say what the control is).
-struct ControlSpec {
-    Kind kind;
-    const char *name;
-    const char *caption;
-    Twips at;
-    const char *toolTip = nullptr;
-    unsigned flags = Plain;
-    const char *parent = nullptr;
-    const char *buddy = nullptr;
-    const char *accessibleName = nullptr;
-};
-
-constexpr int kTextHeight = 285;
-constexpr int kLineHeight = 255;
-
-const char *const kLedTip =
-    "Disables the LED on the unit.  The device is still operational, but no visual indication "
-    "is given.";
-const char *const kDelayLabelTip = "May be set between 0 and 255.";
-
-// Page "Initial Setup", section by section in reading order: the top row of
-// sections from left to right, then the bottom row. Creation order is the
-// tab order.
-const std::vector<ControlSpec> &initialSetupPage()
-{
-    static const std::vector<ControlSpec> table = {
-        {Kind::Shape, "Shape2", nullptr, {240, 420, 4452, 1212}},
-        {Kind::Label, "Label13", "Proximity Range", {240, 480, 4452, 240}, nullptr, Heading},
-        {Kind::Label, "Label2", "Detection range (24-42 inches)", {1200, 840, 2700, kLineHeight},
-         nullptr, AlignRight, nullptr, "MaxDist"},
-        {Kind::Text, "MaxDist", nullptr, {3960, 780, 375, kTextHeight},
-         "This is the distance that defines where the in-range and out-of-range detection occurs."},
-        {Kind::Button, "Command5", "Read Now", {480, 1260, 1095, 255}},
-        {Kind::Label, "Label19", "Last range detected", {1680, 1260, 2220, kLineHeight}, nullptr,
-         AlignRight, nullptr, "wCurrRange"},
-        {Kind::Text, "wCurrRange", nullptr, {3960, 1260, 375, kTextHeight},
-         "Not being dynamically read."},
-
-        {Kind::Shape, "Shape3", nullptr, {4920, 420, 2172, 1212}},
-        {Kind::Label, "Label22", "Disable LED", {4920, 480, 2172, 240}, nullptr, Heading},
-        {Kind::Check, "bNoShowORLED", "Out-of-Range Red", {5160, 720, 1815, kLineHeight}, kLedTip},
-        {Kind::Check, "bNoShowXtLED", "Transition Yellow", {5160, 960, 1815, kLineHeight}, kLedTip},
-        {Kind::Check, "bNoShowIRLED", "In-Range Green", {5160, 1200, 1815, kLineHeight}, kLedTip},
-
-        {Kind::Shape, "Shape4", nullptr, {7320, 420, 2892, 3132}},
-        {Kind::Label, "Label1", "Quick Configuration", {7320, 480, 2892, 240}, nullptr, Heading},
-        {Kind::Frame, "Frame1", "Operating System", {7560, 960, 2412, 1812}},
-        {Kind::Option, "Option1", "Windows 2000", {240, 360, 2052, kLineHeight},
-         "Sets keystrokes for W 2k OS", Plain, "Frame1"},
-        {Kind::Option, "Option2", "Windows XP Classic", {240, 840, 2052, kLineHeight},
-         "Sets keystrokes for W XP Classic Logon", Plain, "Frame1"},
-        {Kind::Option, "Option3", "XP Welcome Screen", {240, 1320, 2052, kLineHeight},
-         "Sets keystrokes for W XP Welcom Screen Logon", Plain, "Frame1"},
-        {Kind::Button, "Command1", "Reset to Factory Defaults", {7680, 3000, 2175, 375},
-         "Resets all configurtation parameters to factory settings"},
-
-        {Kind::Shape, "Shape1", nullptr, {240, 1740, 4452, 1812}},
-        {Kind::Label, "Label5", "Timing Delays (0-255 seconds)", {240, 1800, 4452, 240}, nullptr,
-         Heading},
-        {Kind::Label, "Label3", "Walk-Up Delay before sending keystrokes",
-         {255, 2160, 3645, kLineHeight}, kDelayLabelTip, AlignRight, nullptr, "IRDBTm"},
-        {Kind::Text, "IRDBTm", nullptr, {3960, 2160, 375, kTextHeight},
-         "This delay (0-255) is between when the user is detected as being in-range, and when the "
-         "keystrokes are actually sent."},
-        {Kind::Label, "Label4", "Walk-Away Delay before sending keystrokes",
-         {255, 2640, 3645, kLineHeight}, kDelayLabelTip, AlignRight, nullptr, "ORDBTm"},
-        {Kind::Text, "ORDBTm", nullptr, {3960, 2640, 375, kTextHeight},
-         "This delay (0-255) is between when the user is detected as being out-of-range, and when "
-         "the keystrokes are actually sent."},
-        {Kind::Button, "Command6", "Advanced", {480, 3120, 1095, 255}},
-        {Kind::Label, "Label18", "Power-up Delay ", {2280, 3120, 1620, kLineHeight},
-         "Leave set to '0' unless you have a PC power-up problem with the USB device.",
-         Hidden | AlignRight, nullptr, "StartDly"},
-        {Kind::Text, "StartDly", nullptr, {3960, 3060, 375, kTextHeight},
-         "Some computers may need to have the device in an off state while booting up.", Hidden},
-
-        {Kind::Shape, "Shape5", nullptr, {4920, 1740, 2172, 1812}},
-        {Kind::Label, "Label23", "Developer Mode", {4920, 1800, 2172, 240}, nullptr, Heading},
-        {Kind::Label, "Label24", "Select when using Korvane' software developer's kit.",
-         {5040, 2160, 1932, 612}, nullptr, Wrap},
-        {Kind::Check, "Check1", "Disable keystrokes", {5160, 2880, 1860, kLineHeight},
-         "Disable to use with the software developer's kit"},
-    };
-    return table;
-}
-
-// Page "Walk-Away Keystrokes", below its five keystroke frames.
-const std::vector<ControlSpec> &walkAwayPage()
-{
-    static const std::vector<ControlSpec> table = {
-        {Kind::Label, "Label8", "KeyCount", {3000, 3660, 1260, kLineHeight}, nullptr,
-         Hidden | AlignRight, nullptr, "KeyCount"},
-        {Kind::Text, "KeyCount", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden, nullptr,
-         nullptr, "Walk-away key count"},
-        {Kind::Label, "Label9", "Key delay", {5040, 3660, 1260, kLineHeight}, nullptr, AlignRight,
-         nullptr, "InterKeyDelay"},
-        {Kind::Text, "InterKeyDelay", nullptr, {6360, 3660, 615, kTextHeight}, nullptr, Plain,
-         nullptr, nullptr, "Walk-away key delay"},
-        {Kind::Text, "Key1Mods", nullptr, {1440, 3300, 375, kTextHeight}, nullptr, Hidden},
-        {Kind::Text, "Key2Mods", nullptr, {2880, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
-        {Kind::Text, "Key3Mods", nullptr, {4440, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
-        {Kind::Text, "Key4Mods", nullptr, {6720, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
-        {Kind::Text, "Key5Mods", nullptr, {8520, 3300, 375, kTextHeight}, nullptr, Hidden | Disabled},
-    };
-    return table;
-}
-
-// Page "Walk-Up Keystrokes ", below its five keystroke frames.
-const std::vector<ControlSpec> &walkUpPage()
-{
-    static const std::vector<ControlSpec> table = {
-        {Kind::Label, "Label20", "KeyCount", {3240, 3660, 1020, kLineHeight}, nullptr,
-         Hidden | AlignRight, nullptr, "KeyCountUp"},
-        {Kind::Text, "KeyCountUp", nullptr, {4320, 3660, 375, kTextHeight}, nullptr, Hidden, nullptr,
-         nullptr, "Walk-up key count"},
-        {Kind::Label, "Label21", "Key delay", {5160, 3660, 900, kLineHeight}, nullptr, AlignRight,
-         nullptr, "InterKeyDelayUp"},
-        {Kind::Text, "InterKeyDelayUp", nullptr, {6120, 3660, 495, kTextHeight}, nullptr, Plain,
-         nullptr, nullptr, "Walk-up key delay"},
-    };
-    return table;
-}
-
-const char *const kAboutText =
-    "Ostraval\u00AE presence sensor. Visit the Zelvora web site for support, enhancements and "
-    "our other products. Copyright \u00A9 Zelvora. All rights reserved.";
-
-// Page "About". Everything from Label16 on lies below the page's lower edge:
-// out of sight, but carrying the idle keystroke's values.
-const std::vector<ControlSpec> &aboutPage()
-{
-    static const std::vector<ControlSpec> table = {
-        {Kind::Picture, "Image2", nullptr, {1440, 780, 735, 690}},
-        {Kind::Label, "lblTitle", nullptr, {2280, 780, 4095, 240}},
-        {Kind::Label, "lblVersion", nullptr, {2280, 1140, 4095, 225}},
-        {Kind::Label, "Label6", kAboutText, {1440, 1620, 4815, 810}, nullptr, Wrap},
-        // Right-aligned: widened to the left, so that the caption's first
-        // stroke is not clipped while its right edge stays in place.
-        {Kind::Label, "Label14", "Firmware", {1200, 2460, 855, 255}, nullptr, AlignRight, nullptr,
-         "Text1"},
-        {Kind::Text, "Text1", nullptr, {2280, 2460, 1260, kTextHeight}, nullptr, Disabled, nullptr,
-         nullptr, "Firmware version"},
-        {Kind::Picture, "Image1", nullptr, {6120, 3060, 3480, 810}},
-        {Kind::Label, "Label16",
-         "The purpose of the Idle Keystroke is to prevent a screensaver from launching while a "
-         "person is within the defined proximity zone.  The defined Idle Keystroke is sent at the "
-         "periodic rate entered below.  The keystroke should be defined so as to not interfere "
-         "with other applications.",
-         {360, 4380, 5175, 855}, nullptr, Wrap},
-        {Kind::Label, "Label15", "If the rate is set to zero, this feature is disabled.",
-         {360, 5340, 5175, kLineHeight}},
-        {Kind::Label, "Label17", "Keep Alive Rate (0-255)", {360, 5700, 1740, kLineHeight}, nullptr,
-         AlignRight, nullptr, "PressRate"},
-        {Kind::Text, "PressRate", nullptr, {2160, 5700, 495, kTextHeight}},
-    };
-    return table;
-}
-
 // The window itself, outside the tab container.
 const std::vector<ControlSpec> &windowControls()
 {
@@ -224,61 +53,19 @@ const std::vector<ControlSpec> &windowControls()
         {Kind::Text, "bInRange", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
         {Kind::Text, "bInRangePend", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
         {Kind::Text, "bOutRangePend", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
-        {Kind::Text, "Key6Code", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden | CodeText},
+        {Kind::Text, config::kSlots[config::kIdleSlot].codeText, nullptr, {0, 0, 375, kTextHeight},
+         nullptr, Hidden | CodeText},
     };
     return table;
 }
 
-enum class Container { InitialSetup, WalkAway, WalkUp, About, Window };
-
-// The twelve keystroke slots, by slot index. `name` is what the slot is
-// called where the frame's caption alone would not tell: the name of every
-// control in the frame starts with it.
-struct SlotSpec {
-    const char *frame;
-    const char *caption;
-    const char *name;
-    Container where;
-    Twips at;
-    const char *codeText; // null: the slot's code text stands elsewhere
-    unsigned codeFlags = Plain;
-    const char *toolTip = nullptr;
-};
-
-constexpr int kFrameTop = 540;
-constexpr int kFrameWidth = 1815;
-constexpr int kFrameHeight = 2655;
-
-const std::array<SlotSpec, config::kSlotCount> &slotTable()
+// "Keystroke 6": the frame of the walk-up sequence's sixth keystroke, out of
+// sight on the window.
+const SlotSpec &sixthFrame()
 {
-    static const std::array<SlotSpec, config::kSlotCount> table = {{
-        {"Frame2", "Keystroke 1", "Walk-away keystroke 1", Container::WalkAway,
-         {360, kFrameTop, kFrameWidth, kFrameHeight}, "Key1Code", Disabled,
-         "When the user steps away there may be several keystroke"},
-        {"Frame3", "Keystroke 2", "Walk-away keystroke 2", Container::WalkAway,
-         {2280, kFrameTop, kFrameWidth, kFrameHeight}, "Key2Code"},
-        {"Frame4", "Keystroke 3", "Walk-away keystroke 3", Container::WalkAway,
-         {4200, kFrameTop, kFrameWidth, kFrameHeight}, "Key3Code"},
-        {"Frame5", "Keystroke 4", "Walk-away keystroke 4", Container::WalkAway,
-         {6120, kFrameTop, 1935, kFrameHeight}, "Key4Code"},
-        {"Frame6(0)", "Keystroke 5", "Walk-away keystroke 5", Container::WalkAway,
-         {8160, kFrameTop, kFrameWidth, kFrameHeight}, "Key5Code"},
-        {"Frame7", "Idle Keystroke", "Idle keystroke", Container::About, {5760, 4980, 2055, 1095},
-         nullptr},
-        {"Frame6(1)", "Keystroke 1", "Walk-up keystroke 1", Container::WalkUp,
-         {360, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(0)"},
-        {"Frame6(2)", "Keystroke 2", "Walk-up keystroke 2", Container::WalkUp,
-         {2280, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(1)", Disabled},
-        {"Frame6(3)", "Keystroke 3", "Walk-up keystroke 3", Container::WalkUp,
-         {4200, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(2)", Disabled},
-        {"Frame6(4)", "Keystroke 4", "Walk-up keystroke 4", Container::WalkUp,
-         {6120, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(3)", Disabled},
-        {"Frame6(5)", "Keystroke 5", "Walk-up keystroke 5", Container::WalkUp,
-         {8160, kFrameTop, kFrameWidth, kFrameHeight}, "Text4(4)", Disabled},
-        {"Frame6(6)", "Keystroke 6", "Keystroke 6", Container::Window,
-         {3840, 6840, kFrameWidth, kFrameHeight}, "Text4(5)", Disabled},
-    }};
-    return table;
+    static const SlotSpec frame = {"Frame6(6)", "Keystroke 6",
+         {3840, 6840, kFrameWidth, kFrameHeight}, Disabled};
+    return frame;
 }
 
 // One row of a keystroke frame's modifier grid: the left box (with the row's
@@ -293,10 +80,10 @@ struct ModifierRow {
 };
 
 constexpr std::array<ModifierRow, 4> kModifierRows = {{
-    {2, 32, "Shft", "Shift", 600},
-    {1, 16, "Ctrl", "Ctrl", 960},
-    {4, 64, "Alt", "Alt", 1320},
-    {8, 128, "GUI", "GUI", 1680},
+    {config::LeftShift, config::RightShift, "Shft", "Shift", 600},
+    {config::LeftCtrl, config::RightCtrl, "Ctrl", "Ctrl", 960},
+    {config::LeftAlt, config::RightAlt, "Alt", "Alt", 1320},
+    {config::LeftGui, config::RightGui, "GUI", "GUI", 1680},
 }};
 
 constexpr int kLeftColumn = 360;
@@ -473,7 +260,8 @@ void buildControls(const Placer &placer, const std::vector<ControlSpec> &table,
 void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
 {
     const QString slotName = QString::fromLatin1(entry.name);
-    auto *frame = new QGroupBox(QString::fromLatin1(entry.caption), placer.parentFor(nullptr));
+    const config::SlotSetting &setting = config::kSlots[slot];
+    auto *frame = new QGroupBox(QString::fromLatin1(setting.caption), placer.parentFor(nullptr));
     frame->setObjectName(QLatin1String(entry.frame));
     frame->setAccessibleName(slotName);
     if (entry.toolTip) {
@@ -515,8 +303,8 @@ void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
 
     auto *code = new QLineEdit(QStringLiteral("Text4"), frame);
     const Twips codeAt{1320, 2160, 375, kTextHeight};
-    if (entry.codeText) {
-        add(code, QLatin1String(entry.codeText), slotName + QStringLiteral(" code"), codeAt);
+    if (slot != config::kIdleSlot) {
+        add(code, QLatin1String(setting.codeText), slotName + QStringLiteral(" code"), codeAt);
         code->setEnabled(!(entry.codeFlags & Disabled));
         code->setHidden(entry.codeFlags & Hidden);
     } else {
@@ -529,13 +317,19 @@ void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
     }
 }
 
+// A keystroke page's five frames, slot by slot.
+void buildKeystrokeFrames(const Placer &placer, const KeystrokePage::Layout &layout)
+{
+    for (int i = 0; i < config::kKeystrokesPerSequence; ++i)
+        buildKeystrokeFrame(placer, layout.sequence->firstSlot + i, layout.frames[i]);
+}
+
 QTabWidget *buildTabContainer(QWidget *form, int dpi, ControlIndex &index)
 {
     auto *tabs = new QTabWidget(form);
     tabs->setObjectName(QStringLiteral("SSTab1"));
     tabs->setGeometry(toPixels(kTabContainer, dpi));
-    for (const char *caption :
-         {"Initial Setup", "Walk-Away Keystrokes", "Walk-Up Keystrokes ", "About"}) {
+    for (const char *caption : config::kPageCaptions) {
         auto *page = new QWidget;
         tabs->addTab(page, QString::fromLatin1(caption));
     }
@@ -589,16 +383,20 @@ ControlIndex buildWindow(QWidget *form, int dpi)
         return Placer(tabs->widget(i), kTabContainer.height, dpi, index, origin);
     };
     const std::array<Placer, 4> pages = {page(0), page(1), page(2), page(3)};
-    auto placerFor = [&](Container where) -> const Placer & {
-        return where == Container::Window ? window : pages[static_cast<int>(where)];
+    auto on = [&](config::Page which) -> const Placer & {
+        return pages[static_cast<std::size_t>(which)];
     };
 
-    buildControls(pages[0], initialSetupPage(), index);
-    for (int slot = 0; slot < config::kSlotCount; ++slot)
-        buildKeystrokeFrame(placerFor(slotTable()[slot].where), slot, slotTable()[slot]);
-    buildControls(pages[1], walkAwayPage(), index);
-    buildControls(pages[2], walkUpPage(), index);
-    buildControls(pages[3], aboutPage(), index);
+    // Creation order is the tab order: the first page, the twelve keystroke
+    // frames by slot index, then the rest of each page and of the window.
+    buildControls(on(config::Page::InitialSetup), InitialSetupPage::layout(), index);
+    buildKeystrokeFrames(on(config::Page::WalkAway), KeystrokePage::walkAway());
+    buildKeystrokeFrame(on(config::Page::About), config::kIdleSlot, AboutPage::idleFrame());
+    buildKeystrokeFrames(on(config::Page::WalkUp), KeystrokePage::walkUp());
+    buildKeystrokeFrame(window, config::kSixthSlot, sixthFrame());
+    buildControls(on(config::Page::WalkAway), KeystrokePage::walkAway().belowFrames, index);
+    buildControls(on(config::Page::WalkUp), KeystrokePage::walkUp().belowFrames, index);
+    buildControls(on(config::Page::About), AboutPage::layout(), index);
     buildControls(window, windowControls(), index);
 
     keepOutOfReach(form);
@@ -611,31 +409,24 @@ ControlIndex buildWindow(QWidget *form, int dpi)
 config::FormControls findFormControls(const ControlIndex &controls)
 {
     config::FormControls c;
-    c.MaxDist = child<QLineEdit>(controls, "MaxDist");
+    for (const config::NumberSetting &field : config::kNumbers)
+        c.numbers[config::indexOf(field)] = child<QLineEdit>(controls, field.control);
+    for (std::size_t i = 0; i < config::kLeds.size(); ++i)
+        c.leds[i] = child<QCheckBox>(controls, config::kLeds[i].control);
+    for (std::size_t i = 0; i < config::kKeySequences.size(); ++i)
+        c.keyCounts[i] = child<QLineEdit>(controls, config::kKeySequences[i].countControl);
     c.wCurrRange = child<QLineEdit>(controls, "wCurrRange");
-    c.IRDBTm = child<QLineEdit>(controls, "IRDBTm");
-    c.ORDBTm = child<QLineEdit>(controls, "ORDBTm");
-    c.StartDly = child<QLineEdit>(controls, "StartDly");
-    c.bNoShowIRLED = child<QCheckBox>(controls, "bNoShowIRLED");
-    c.bNoShowORLED = child<QCheckBox>(controls, "bNoShowORLED");
-    c.bNoShowXtLED = child<QCheckBox>(controls, "bNoShowXtLED");
     c.bInRange = child<QLineEdit>(controls, "bInRange");
     c.bInRangePend = child<QLineEdit>(controls, "bInRangePend");
     c.bOutRangePend = child<QLineEdit>(controls, "bOutRangePend");
-    c.InterKeyDelay = child<QLineEdit>(controls, "InterKeyDelay");
-    c.KeyCount = child<QLineEdit>(controls, "KeyCount");
-    c.InterKeyDelayUp = child<QLineEdit>(controls, "InterKeyDelayUp");
-    c.KeyCountUp = child<QLineEdit>(controls, "KeyCountUp");
     for (int i = 0; i < 6; ++i)
         c.KeyMods[i] = child<QLineEdit>(controls, QStringLiteral("Key%1Mods").arg(i + 1));
-    c.PressRate = child<QLineEdit>(controls, "PressRate");
     for (int slot = 0; slot < config::kSlotCount; ++slot) {
         config::KeystrokeSlot &s = c.keystrokes[slot];
         s.list = child<QComboBox>(controls, keyListName(slot));
-        const char *code = slotTable()[slot].codeText;
-        s.codeText = child<QLineEdit>(controls, code ? QLatin1String(code) : QLatin1String("Key6Code"));
-        for (int bit = 0; bit < 8; ++bit)
-            s.mods[bit] = child<QCheckBox>(controls, modifierBoxName(config::kModifierBits[bit], slot));
+        s.codeText = child<QLineEdit>(controls, config::kSlots[slot].codeText);
+        for (std::size_t bit = 0; bit < config::kModifiers.size(); ++bit)
+            s.mods[bit] = child<QCheckBox>(controls, modifierBoxName(config::kModifiers[bit].bit, slot));
     }
     c.ConfigChanged = child<QCheckBox>(controls, "ConfigChanged");
     return c;

@@ -33,6 +33,10 @@ MessageBoxRequest confirmationBox(const QString &text, const QString &title);
 // A plain notice: OK only, no icon.
 MessageBoxRequest noticeBox(const QString &text, const QString &title);
 
+// The application title, shown on the About page and heading the message
+// boxes that name no title of their own.
+QString applicationTitle();
+
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;

@@ -2,8 +2,8 @@
 // the keystroke slots filled for an operating system's logon screen.
 #include "form1.h"
 
+#include "exchange.h"
 #include "keylist.h"
-#include "kv3rapi.h"
 #include "numbers.h"
 
 #include <QCheckBox>
@@ -18,10 +18,6 @@ struct PresetKey {
     const char *listText;
     int code;
 };
-
-constexpr int kLeftCtrl = 1;
-constexpr int kLeftAlt = 4;
-constexpr int kLeftGui = 8;
 
 struct Preset {
     std::array<PresetKey, 5> walkAway;
@@ -42,9 +38,9 @@ constexpr PresetKey kNone = {"NONE", 0};
 constexpr Preset kClassicLogon = {
     {{{"DELETE", 76}, {"k", 14}, {"BCKSPC", 42}, {"ESC", 41}, kNone}},
     {{{"DELETE", 76}, kNone, kNone, kNone, kNone}},
-    kLeftCtrl | kLeftAlt,
-    kLeftGui,
-    kLeftCtrl | kLeftAlt,
+    config::LeftCtrl | config::LeftAlt,
+    config::LeftGui,
+    config::LeftCtrl | config::LeftAlt,
     0,
 };
 
@@ -52,17 +48,17 @@ constexpr Preset kClassicLogon = {
 constexpr Preset kWelcomeScreen = {
     {{{"L", 15}, kNone, kNone, kNone, kNone}},
     {{kNone, kNone, kNone, kNone, kNone}},
-    kLeftGui,
-    kLeftCtrl | kLeftAlt,
+    config::LeftGui,
+    config::LeftCtrl | config::LeftAlt,
     0,
-    kLeftCtrl | kLeftAlt,
+    config::LeftCtrl | config::LeftAlt,
 };
 
 // Sets and clears the modifier boxes of one slot named by the two masks.
 void applyModifiers(const config::KeystrokeSlot &slot, int set, int clear)
 {
-    for (std::size_t i = 0; i < config::kModifierBits.size(); ++i) {
-        const int bit = config::kModifierBits[i];
+    for (std::size_t i = 0; i < config::kModifiers.size(); ++i) {
+        const int bit = config::kModifiers[i].bit;
         if (set & bit)
             slot.mods[i]->setChecked(true);
         if (clear & bit)
@@ -92,10 +88,10 @@ void applyPreset(const config::FormControls &c, const Preset &preset)
 // The sensor goes back to its factory defaults (a failure is reported and
 // the preset fills the window all the same); then the window is compared
 // with the reset sensor.
-void applyQuickConfiguration(Form1 &form, const config::FormControls &c, const Preset &preset)
+void applyQuickConfiguration(Form1 &form, const config::FormControls &c, const Preset &preset,
+                             const config::ErrorReporter &report)
 {
-    if (ResetFactoryDflts() == 0)
-        form.ErReason(QStringLiteral("USB reset"));
+    exchange::window::resetFactory(report);
     applyPreset(c, preset);
     form.CheckUpdate();
 }
@@ -104,7 +100,7 @@ void applyQuickConfiguration(Form1 &form, const config::FormControls &c, const P
 
 void Form1::Option1_Click()
 {
-    applyQuickConfiguration(*this, c_, kClassicLogon);
+    applyQuickConfiguration(*this, c_, kClassicLogon, errorReporter());
 }
 
 void Form1::Option2_Click()
@@ -114,5 +110,5 @@ void Form1::Option2_Click()
 
 void Form1::Option3_Click()
 {
-    applyQuickConfiguration(*this, c_, kWelcomeScreen);
+    applyQuickConfiguration(*this, c_, kWelcomeScreen, errorReporter());
 }

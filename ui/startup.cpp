@@ -1,9 +1,9 @@
 // Start-up, connection and error reporting.
 #include "form1.h"
 
+#include "exchange.h"
 #include "keytable.h"
 #include "reading.h"
-#include "kv3rapi.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,18 +63,14 @@ void Form1::Form_Load()
     ErReason(QStringLiteral("Ok"));
     w_.CheckCnct->setChecked(true);
 
-    int32_t version = 0;
-    if (USBConnect(&version) == 0) {
-        ErReason(QStringLiteral("USB Connect"));
+    const std::optional<int32_t> version = exchange::window::connect(errorReporter());
+    if (!version)
         return;
-    }
-    w_.Text1->setText(ui::firmwareText(version));
+    w_.Text1->setText(ui::firmwareText(*version));
     w_.Text1->setCursorPosition(0);
 
-    if (ReadCfg() != 0)
+    if (exchange::window::loadStored(errorReporter()))
         ReadConfig();
-    else
-        ErReason(QStringLiteral("ReadCfg"));
 }
 
 void Form1::ErReason(const QString &operation)
@@ -83,7 +79,7 @@ void Form1::ErReason(const QString &operation)
     // range is not configuration, so that failure stays silent.
     if (operation == QLatin1String("USB range"))
         return;
-    const int32_t error = GetLastLibErr();
+    const int32_t error = exchange::lastError();
     w_.LastErr->setText(operation + QLatin1Char(' ') + QString::number(error));
     if (error != 0)
         ask(ui::stopBox(QStringLiteral("An error >") + w_.LastErr->text() +

@@ -20,26 +20,25 @@ public:
     Controls()
     {
         config::FormControls &f = form;
-        f.PressRate = addText("PressRate", "0");
-        f.MaxDist = addText("MaxDist", "36");
-        f.ORDBTm = addText("ORDBTm", "5");
-        f.IRDBTm = addText("IRDBTm", "2");
-        f.StartDly = addText("StartDly", "0");
-        f.InterKeyDelay = addText("InterKeyDelay", "1");
-        f.InterKeyDelayUp = addText("InterKeyDelayUp", "1");
-        f.KeyCount = addText("KeyCount", "9");
-        f.KeyCountUp = addText("KeyCountUp", "9");
-        f.bNoShowIRLED = addBox("bNoShowIRLED");
-        f.bNoShowORLED = addBox("bNoShowORLED");
-        f.bNoShowXtLED = addBox("bNoShowXtLED");
+        const std::map<QString, const char *> texts = {
+            {QStringLiteral("PressRate"), "0"}, {QStringLiteral("MaxDist"), "36"},
+            {QStringLiteral("ORDBTm"), "5"},    {QStringLiteral("IRDBTm"), "2"},
+            {QStringLiteral("StartDly"), "0"},  {QStringLiteral("InterKeyDelay"), "1"},
+            {QStringLiteral("InterKeyDelayUp"), "1"}};
+        for (const config::NumberSetting &field : config::kNumbers)
+            f.numbers[config::indexOf(field)] = addText(QString::fromLatin1(field.control), texts.at(QString::fromLatin1(field.control)));
+        for (std::size_t i = 0; i < config::kLeds.size(); ++i)
+            f.leds[i] = addBox(QString::fromLatin1(config::kLeds[i].control));
+        for (std::size_t i = 0; i < config::kKeySequences.size(); ++i)
+            f.keyCounts[i] = addText(QString::fromLatin1(config::kKeySequences[i].countControl), "9");
         f.ConfigChanged = addBox("ConfigChanged");
         f.ConfigChanged->setChecked(true);
         for (int slot = 0; slot < config::kSlotCount; ++slot) {
             const QString code = slot < config::kWalkUpSlot0 ? QStringLiteral("Key%1Code").arg(slot + 1)
                                                              : QStringLiteral("Text4(%1)").arg(slot - config::kWalkUpSlot0);
             f.keystrokes[slot].codeText = addText(code, "0");
-            for (std::size_t i = 0; i < config::kModifierBits.size(); ++i)
-                f.keystrokes[slot].mods[i] = addBox(QStringLiteral("Key1Mods%1(%2)").arg(config::kModifierBits[i]).arg(slot));
+            for (std::size_t i = 0; i < config::kModifiers.size(); ++i)
+                f.keystrokes[slot].mods[i] = addBox(QStringLiteral("Key1Mods%1(%2)").arg(config::kModifiers[i].bit).arg(slot));
         }
     }
 
@@ -49,8 +48,8 @@ public:
     // Checks the boxes of a slot whose bit is set in `mask`.
     void setModifiers(int slot, int mask)
     {
-        for (std::size_t i = 0; i < config::kModifierBits.size(); ++i)
-            form.keystrokes[slot].mods[i]->setChecked((mask & config::kModifierBits[i]) != 0);
+        for (std::size_t i = 0; i < config::kModifiers.size(); ++i)
+            form.keystrokes[slot].mods[i]->setChecked((mask & config::kModifiers[i].bit) != 0);
     }
 
     config::FormControls form;
@@ -246,7 +245,7 @@ void TestWriting::keyCount()
         QCOMPARE(sent.KeyMods[i], masks[i]);
         QCOMPARE(sent.KeyCode[i], codes[i]);
     }
-    const QLineEdit *countBox = walkUp ? m_controls->form.KeyCountUp : m_controls->form.KeyCount;
+    const QLineEdit *countBox = m_controls->form.keyCounts[walkUp ? 1 : 0];
     QCOMPARE(countBox->text(), QString::number(count));
 }
 
@@ -300,9 +299,9 @@ void TestWriting::ledFlags()
     kv3sim::Configuration held = everyWordSet();
     held.sonar.LedFlags = 0x7FF8;
     connectSensor(held);
-    m_controls->form.bNoShowIRLED->setChecked(noInRange);
-    m_controls->form.bNoShowORLED->setChecked(noOutRange);
-    m_controls->form.bNoShowXtLED->setChecked(noTransition);
+    m_controls->box(QStringLiteral("bNoShowIRLED"))->setChecked(noInRange);
+    m_controls->box(QStringLiteral("bNoShowORLED"))->setChecked(noOutRange);
+    m_controls->box(QStringLiteral("bNoShowXtLED"))->setChecked(noTransition);
 
     QVERIFY(!write());
     QCOMPARE(kv3sim::working().sonar.LedFlags, ledFlags);
@@ -350,7 +349,7 @@ void TestWriting::sentRecordsAreCommitted()
     c.text("PressRate")->setText("60");
     c.setModifiers(config::kIdleSlot, 0x05);
     c.text("Key6Code")->setText("69");
-    c.form.bNoShowORLED->setChecked(true);
+    c.box(QStringLiteral("bNoShowORLED"))->setChecked(true);
     c.text("MaxDist")->setText("36.5");
     c.text("ORDBTm")->setText("8");
     c.text("IRDBTm")->setText("4");
@@ -437,8 +436,8 @@ void TestWriting::unreadableTextRefusesWrite()
     QCOMPARE(words(kv3sim::stored()), before);
     QCOMPARE(m_state.DeviceUpdated, false);
     QVERIFY(m_controls->form.ConfigChanged->isChecked());
-    QCOMPARE(m_controls->form.KeyCount->text(), QStringLiteral("9"));
-    QCOMPARE(m_controls->form.KeyCountUp->text(), QStringLiteral("9"));
+    QCOMPARE(m_controls->text(QStringLiteral("KeyCount"))->text(), QStringLiteral("9"));
+    QCOMPARE(m_controls->text(QStringLiteral("KeyCountUp"))->text(), QStringLiteral("9"));
 }
 
 void TestWriting::failedCalls_data()

@@ -1,4 +1,4 @@
-#include "fields.h"
+#include "settings.h"
 #include "keycount.h"
 #include "keyrows.h"
 #include "kv3sim.h"
@@ -41,8 +41,8 @@ Records randomBytes(QRandomGenerator &random)
 Records randomExportable(QRandomGenerator &random)
 {
     Records r = randomBytes(random);
-    for (const profile::detail::NumberField &field : profile::detail::kNumberFields) {
-        const config::FieldBounds bounds = config::boundsOf(field.bounds);
+    for (const config::NumberSetting &field : config::kNumbers) {
+        const config::Bounds bounds = field.bounds;
         field.word(r) = static_cast<int16_t>(random.bounded(bounds.lower, bounds.upper + 1));
     }
     const auto keystroke = [&random](int16_t &code, int16_t &mods) {
