@@ -12,9 +12,9 @@ const char *const kAboutText =
 
 // Page "About". Everything from Label16 on lies below the page's lower edge:
 // out of sight, but carrying the idle keystroke's values.
-const std::vector<ControlSpec> &AboutPage::layout()
+const std::vector<ControlRow> &AboutPage::layout()
 {
-    static const std::vector<ControlSpec> table = {
+    static const std::vector<ControlRow> table = {
         {Kind::Picture, "Image2", nullptr, {1440, 780, 735, 690}},
         {Kind::Label, "lblTitle", nullptr, {2280, 780, 4095, 240}},
         {Kind::Label, "lblVersion", nullptr, {2280, 1140, 4095, 225}},
@@ -41,9 +41,9 @@ const std::vector<ControlSpec> &AboutPage::layout()
     return table;
 }
 
-const SlotSpec &AboutPage::idleFrame()
+const SlotRow &AboutPage::idleFrame()
 {
-    static const SlotSpec frame = {"Frame7", "Idle keystroke", {5760, 4980, 2055, 1095}};
+    static const SlotRow frame = {"Frame7", "Idle keystroke", {5760, 4980, 2055, 1095}};
     return frame;
 }
 

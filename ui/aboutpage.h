@@ -2,7 +2,7 @@
 // of sight below it, the idle keystroke and its rate.
 #pragma once
 
-#include "controlspec.h"
+#include "controlrow.h"
 #include "page.h"
 
 #include <vector>
@@ -17,8 +17,8 @@ public:
 
     // The page's controls, in creation (and tab) order, and the idle
     // keystroke's frame.
-    static const std::vector<ControlSpec> &layout();
-    static const SlotSpec &idleFrame();
+    static const std::vector<ControlRow> &layout();
+    static const SlotRow &idleFrame();
 };
 
 } // namespace ui

@@ -36,9 +36,9 @@ QRect toPixels(const Twips &t, int dpi)
 namespace {
 
 // The window itself, outside the tab container.
-const std::vector<ControlSpec> &windowControls()
+const std::vector<ControlRow> &windowControls()
 {
-    static const std::vector<ControlSpec> table = {
+    static const std::vector<ControlRow> table = {
         {Kind::Label, "Label7", "Ostraval\u00AE Configuration Utility", {1680, 120, 7095, 495}},
         {Kind::Check, "CheckCnct", "Connect USB Device", {120, 5160, 2100, kLineHeight}, nullptr,
          Disabled},
@@ -61,9 +61,9 @@ const std::vector<ControlSpec> &windowControls()
 
 // "Keystroke 6": the frame of the walk-up sequence's sixth keystroke, out of
 // sight on the window.
-const SlotSpec &sixthFrame()
+const SlotRow &sixthFrame()
 {
-    static const SlotSpec frame = {"Frame6(6)", "Keystroke 6",
+    static const SlotRow frame = {"Frame6(6)", "Keystroke 6",
          {3840, 6840, kFrameWidth, kFrameHeight}, Disabled};
     return frame;
 }
@@ -170,7 +170,7 @@ private:
     QPoint origin_;
 };
 
-QWidget *createControl(const ControlSpec &entry, QWidget *parent)
+QWidget *createControl(const ControlRow &entry, QWidget *parent)
 {
     const QString caption = entry.caption ? QString::fromUtf8(entry.caption) : QString();
     switch (entry.kind) {
@@ -211,7 +211,7 @@ QWidget *createControl(const ControlSpec &entry, QWidget *parent)
     return nullptr;
 }
 
-void applyCommon(QWidget *widget, const ControlSpec &entry)
+void applyCommon(QWidget *widget, const ControlRow &entry)
 {
     widget->setObjectName(QString::fromLatin1(entry.name));
     if (entry.toolTip) {
@@ -228,9 +228,9 @@ void applyCommon(QWidget *widget, const ControlSpec &entry)
 
 // A caption label becomes the buddy of the control it captions, which is
 // named by the caption unless it has a name of its own.
-void captionControls(const ControlIndex &index, const std::vector<ControlSpec> &table)
+void captionControls(const ControlIndex &index, const std::vector<ControlRow> &table)
 {
-    for (const ControlSpec &entry : table) {
+    for (const ControlRow &entry : table) {
         if (!entry.buddy)
             continue;
         auto *label = qobject_cast<QLabel *>(index.value(QLatin1String(entry.name)));
@@ -241,10 +241,10 @@ void captionControls(const ControlIndex &index, const std::vector<ControlSpec> &
     }
 }
 
-void buildControls(const Placer &placer, const std::vector<ControlSpec> &table,
+void buildControls(const Placer &placer, const std::vector<ControlRow> &table,
                    const ControlIndex &index)
 {
-    for (const ControlSpec &entry : table) {
+    for (const ControlRow &entry : table) {
         QWidget *frame = entry.parent ? index.value(QLatin1String(entry.parent)) : nullptr;
         QWidget *widget = createControl(entry, placer.parentFor(frame));
         applyCommon(widget, entry);
@@ -257,7 +257,7 @@ void buildControls(const Placer &placer, const std::vector<ControlSpec> &table,
 
 // A keystroke frame with the controls of one slot, in reading order: the
 // modifier grid row by row, then the key list and its code text.
-void buildKeystrokeFrame(const Placer &placer, int slot, const SlotSpec &entry)
+void buildKeystrokeFrame(const Placer &placer, int slot, const SlotRow &entry)
 {
     const QString slotName = QString::fromLatin1(entry.name);
     const config::SlotSetting &setting = config::kSlots[slot];

@@ -25,9 +25,9 @@ constexpr const char *ledBox(int offBit)
 // Page "Initial Setup", section by section in reading order: the top row of
 // sections from left to right, then the bottom row. Creation order is the
 // tab order.
-const std::vector<ControlSpec> &InitialSetupPage::layout()
+const std::vector<ControlRow> &InitialSetupPage::layout()
 {
-    static const std::vector<ControlSpec> table = {
+    static const std::vector<ControlRow> table = {
         {Kind::Shape, "Shape2", nullptr, {240, 420, 4452, 1212}},
         {Kind::Label, "Label13", "Proximity Range", {240, 480, 4452, 240}, nullptr, Heading},
         {Kind::Label, "Label2", caption(config::Numeric::DetectionRange), {1200, 840, 2700, kLineHeight},

@@ -2,7 +2,7 @@
 // configuration, timing delays and developer mode.
 #pragma once
 
-#include "controlspec.h"
+#include "controlrow.h"
 #include "page.h"
 
 #include <vector>
@@ -18,7 +18,7 @@ public:
     InitialSetupPage(QObject *window, const PageServices &services);
 
     // The page's controls, in creation (and tab) order.
-    static const std::vector<ControlSpec> &layout();
+    static const std::vector<ControlRow> &layout();
 
 private:
     void ledSwitched(); // bNoShowIRLED, bNoShowORLED, bNoShowXtLED

@@ -2,7 +2,7 @@
 // with five keystroke frames and its key delay.
 #pragma once
 
-#include "controlspec.h"
+#include "controlrow.h"
 #include "page.h"
 
 #include <array>
@@ -17,8 +17,8 @@ public:
     // controls below them.
     struct Layout {
         const config::SequenceSetting *sequence;
-        std::array<SlotSpec, config::kKeystrokesPerSequence> frames;
-        std::vector<ControlSpec> belowFrames;
+        std::array<SlotRow, config::kKeystrokesPerSequence> frames;
+        std::vector<ControlRow> belowFrames;
     };
 
     static const Layout &walkAway();

@@ -575,8 +575,10 @@ def test_sanity(env, collection, work):
     print("ansible-test sanity ran: " + ", ".join(ran))
 
     modules = sorted(os.path.join("plugins", "modules", name + ".py") for name in MODULES)
+    # "--arg" (argparse's unambiguous short form of validate-modules' option)
+    # also checks each module's options against its documentation.
     validate = run([PYTHON, os.path.join(SANITY_TOOLS, "validate-modules", "validate.py"), "--format", "json",
-                    "--arg-spec", "--collection", "ansible_collections/zelvora/ostraval",
+                    "--arg", "--collection", "ansible_collections/zelvora/ostraval",
                     "--collection-version", "1.1.0"] + modules,
                    dict(env, ANSIBLE_COLLECTIONS_PATH=os.path.join(work, "sanity")), cwd=tree)
     check(validate.stdout.strip() or validate.returncode == 0, "validate-modules failed:\n" + validate.stderr)

@@ -24,7 +24,7 @@ enum Flag : unsigned {
 // `buddy` names the control it captions in the same table; that control is
 // named by the caption unless it has an `accessibleName` of its own (where
 // the caption alone does not say what the control is).
-struct ControlSpec {
+struct ControlRow {
     Kind kind;
     const char *name;
     const char *caption;
@@ -43,7 +43,7 @@ constexpr int kLineHeight = 255;
 // table (config::kSlots). `name` is what the slot is called where the
 // frame's caption alone would not tell: the name of every control in the
 // frame starts with it.
-struct SlotSpec {
+struct SlotRow {
     const char *frame;
     const char *name;
     Twips at;
