@@ -126,7 +126,7 @@ void printUsage()
                                                    wrapped(QLatin1String(command.summary), 6)));
     printOut(QStringLiteral("  %1 COMMAND --help | help COMMAND\n"
                             "      the command's usage\n"
-                            "  %1 --help | --version\n\n"
+                            "  %1 --help | --version [--json]\n\n"
                             "Every change is checked as a whole first: a refused value sends nothing,\n"
                             "and a failed call commits nothing. Messages go to standard error.\n")
                  .arg(kProgram));
@@ -273,7 +273,12 @@ int runCommand(const QString &name, std::span<const QString> rest)
         return kSuccess;
     }
     if (name == QLatin1String("--version")) {
-        printOut(QStringLiteral("%1 %2").arg(kProgram, QStringLiteral(OSTRAVAL_RELEASE_VERSION)));
+        if (std::find(rest.begin(), rest.end(), QStringLiteral("--json")) != rest.end())
+            printJson(QJsonObject{{QStringLiteral("program"), kProgram},
+                                  {QStringLiteral("version"), QStringLiteral(OSTRAVAL_RELEASE_VERSION)},
+                                  {QStringLiteral("interface"), kJsonInterface}});
+        else
+            printOut(QStringLiteral("%1 %2").arg(kProgram, QStringLiteral(OSTRAVAL_RELEASE_VERSION)));
         return kSuccess;
     }
     const Command *command = commandNamed(name);

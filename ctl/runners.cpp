@@ -46,13 +46,17 @@ std::optional<int> connectAndRead(Sensor &sensor, Records &records)
     return std::nullopt;
 }
 
-// The records as a profile, its warnings on standard error.
-QJsonObject exported(const Records &records)
+// The records as a profile. Its warnings (stored values outside their
+// bounds, which the profile shows as they are) go to standard error and,
+// for a JSON answer, into `warnings`.
+QJsonObject exported(const Records &records, QJsonArray *warningsJson = nullptr)
 {
     QStringList warnings;
     QJsonObject profile = profile::profileOf(records, &warnings);
     for (const QString &warning : warnings)
         complain(QStringLiteral("warning: ") + warning);
+    if (warningsJson)
+        *warningsJson = QJsonArray::fromStringList(warnings);
     return profile;
 }
 
@@ -68,16 +72,21 @@ QJsonArray changesJson(const QList<profile::Difference> &differences)
 
 // What a changing command did, or would do with --check: for people one line
 // per field that changed, for scripts the changes and both configurations.
+// Stored values outside their bounds that the change leaves in place are
+// warned of.
 void reportOutcome(const Records &before, const Records &after, bool check, bool json)
 {
     const QList<profile::Difference> differences = profile::differences(before, after);
     const bool changed = !(before == after);
+    QJsonArray warnings;
+    const QJsonObject afterProfile = exported(after, &warnings);
     if (json) {
         printJson(QJsonObject{{QStringLiteral("changed"), changed},
                               {QStringLiteral("check"), check},
                               {QStringLiteral("changes"), changesJson(differences)},
                               {QStringLiteral("before"), profile::profileOf(before)},
-                              {QStringLiteral("after"), profile::profileOf(after)}});
+                              {QStringLiteral("after"), afterProfile},
+                              {QStringLiteral("warnings"), warnings}});
         return;
     }
     for (const profile::Difference &difference : differences)
@@ -238,10 +247,12 @@ int runShow(const Arguments &args)
     ObjRangeInfo range{};
     if (const auto failure = sensor.range(range))
         return failCall(kSensorFailed, QStringLiteral("cannot read the range: "), *failure);
-    QJsonObject profile = exported(records);
+    QJsonArray warnings;
+    QJsonObject profile = exported(records, &warnings);
     if (args.has("--json")) {
         profile[QStringLiteral("firmware")] = firmwareText(sensor.firmware());
         profile[QStringLiteral("range")] = rangeJson(range);
+        profile[QStringLiteral("warnings")] = warnings;
         printJson(profile);
     } else {
         printShow(profile, sensor.firmware(), range);

@@ -125,6 +125,8 @@ private slots:
     void unreachableSensor();
     void setGetAndReset();
     void outOfBoundsValueExportsButIsRefused();
+    void warningsAnsweredInJson_data();
+    void warningsAnsweredInJson();
     void rangeWatchStopsOnCount();
     void rangeWatchEndsCleanlyOnInterrupt();
     void sensorInUseByAnotherProgram();
@@ -234,6 +236,8 @@ void TestCtl::commandsThatChangeNothing_data()
     QTest::newRow("help an unknown command") << QStringList{"help", "frobnicate"} << QStringList() << 2 << ""
                                              << "ostraval-ctl: unknown command \"frobnicate\"";
     QTest::newRow("version") << QStringList{"--version"} << QStringList() << 0 << "ostraval-ctl 1.1" << "";
+    QTest::newRow("version as JSON") << QStringList{"--version", "--json"} << QStringList() << 0
+                                     << R"({"interface":2,"program":"ostraval-ctl","version":"1.1.)" << "";
     QTest::newRow("no command") << QStringList() << QStringList() << 2 << "" << "ostraval-ctl: a command is needed";
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << QStringList() << 2 << ""
                                      << "ostraval-ctl: unknown command \"frobnicate\"";
@@ -775,6 +779,40 @@ void TestCtl::outOfBoundsValueExportsButIsRefused()
     const Result imported = run({"import", path("p.json")});
     QCOMPARE(imported.exitCode, 2);
     QVERIFY(imported.err.contains("detection_range: 70 is not allowed"));
+}
+
+void TestCtl::warningsAnsweredInJson_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("warned"); // of the detection range of 70 that stays
+    QTest::newRow("show") << QStringList{"show"} << true;
+    QTest::newRow("set leaves it") << QStringList{"set", "walk_away_delay=7"} << true;
+    QTest::newRow("set leaves it, checking") << QStringList{"set", "walk_away_delay=7", "--check"} << true;
+    QTest::newRow("import mends it") << QStringList{"import", "{dir}/p.json"} << false;
+    QTest::newRow("reset mends it") << QStringList{"reset", "--yes"} << false;
+}
+
+// A stored value outside its bounds that the command leaves in place is
+// warned of in the JSON answer, as on standard error.
+void TestCtl::warningsAnsweredInJson()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, warned);
+    arguments.replaceInStrings("{dir}", dir_->path());
+    kv3sim::Configuration config = sampleConfiguration();
+    config.sonar.MaxDist = 70;
+    writeState(config);
+    writeFile("p.json", R"({"format": "ostraval-profile", "version": 1, "detection_range": 40})");
+
+    const Result result = run(arguments + QStringList{"--json"});
+    QCOMPARE(result.exitCode, 0);
+    const QJsonValue warnings = onlyObject(result.out).value("warnings");
+    QVERIFY2(warnings.isArray(), qPrintable(result.out));
+    const QString warning = QStringLiteral("detection_range: the sensor holds 70");
+    QCOMPARE(warnings.toArray().size(), warned ? 1 : 0);
+    QCOMPARE(result.err.contains("ostraval-ctl: warning: " + warning), warned);
+    if (warned)
+        QVERIFY2(warnings[0].toString().startsWith(warning), qPrintable(warnings[0].toString()));
 }
 
 void TestCtl::rangeWatchStopsOnCount()
