@@ -64,7 +64,7 @@ class Collection:
                                   os.path.join(work, "dist")], capture_output=True, text=True, check=False)
         check(tarball.returncode == 0, "build-collection.sh failed:\n" + tarball.stdout + tarball.stderr)
         self.tarball = tarball.stdout.strip()
-        expect("tarball name", os.path.basename(self.tarball), "zelvora-ostraval-1.1.0.tar.gz")
+        expect("tarball name", os.path.basename(self.tarball), "zelvora-ostraval-1.1.1.tar.gz")
         installed = subprocess.run(["ansible-galaxy", "collection", "install", self.tarball, "-p", self.root],
                                    capture_output=True, text=True, check=False)
         check(installed.returncode == 0, "ansible-galaxy collection install failed:\n" + installed.stdout +
@@ -579,7 +579,7 @@ def test_sanity(env, collection, work):
     # also checks each module's options against its documentation.
     validate = run([PYTHON, os.path.join(SANITY_TOOLS, "validate-modules", "validate.py"), "--format", "json",
                     "--arg", "--collection", "ansible_collections/zelvora/ostraval",
-                    "--collection-version", "1.1.0"] + modules,
+                    "--collection-version", "1.1.1"] + modules,
                    dict(env, ANSIBLE_COLLECTIONS_PATH=os.path.join(work, "sanity")), cwd=tree)
     check(validate.stdout.strip() or validate.returncode == 0, "validate-modules failed:\n" + validate.stderr)
     with open(os.path.join(tree, "tests", "sanity", "ignore-2.14.txt")) as ignores:

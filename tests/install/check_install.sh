@@ -19,7 +19,7 @@ app_id=com.zelvora.OstravalConfig
 expected_files=(
     bin/ostraval-config
     bin/ostraval-ctl
-    "$libdir/libKV3RAPI.so.1.1.0"
+    "$libdir/libKV3RAPI.so.1.1.1"
     "$libdir/libKV3RAPI.so.1"
     "$libdir/libKV3RAPI.so"
     "$libdir/pkgconfig/kv3rapi.pc"
@@ -78,12 +78,12 @@ check_tree() {
     [ -z "$extra" ] || fail "installed but not expected: $extra"
     [ "$(readlink "$prefix/$libdir/libKV3RAPI.so")" = libKV3RAPI.so.1 ] \
         || fail "libKV3RAPI.so does not point to libKV3RAPI.so.1"
-    [ "$(readlink "$prefix/$libdir/libKV3RAPI.so.1")" = libKV3RAPI.so.1.1.0 ] \
-        || fail "libKV3RAPI.so.1 does not point to libKV3RAPI.so.1.1.0"
+    [ "$(readlink "$prefix/$libdir/libKV3RAPI.so.1")" = libKV3RAPI.so.1.1.1 ] \
+        || fail "libKV3RAPI.so.1 does not point to libKV3RAPI.so.1.1.1"
 }
 
 check_library() {
-    local lib=$prefix/$libdir/libKV3RAPI.so.1.1.0
+    local lib=$prefix/$libdir/libKV3RAPI.so.1.1.1
     local soname
     soname=$(readelf -d "$lib" | sed -n 's/.*(SONAME).*\[\(.*\)\]/\1/p')
     [ "$soname" = libKV3RAPI.so.1 ] || fail "SONAME is '$soname'"
@@ -114,14 +114,14 @@ check_run_path() {
     local resolved
     resolved=$(env -u LD_LIBRARY_PATH ldd "$prefix/bin/$exe" | awk '$1 == "libKV3RAPI.so.1" { print $3 }')
     [ "$resolved" = "$(realpath "$prefix/$libdir/libKV3RAPI.so.1")" ] \
-        || [ "$(realpath -q "$resolved")" = "$(realpath "$prefix/$libdir/libKV3RAPI.so.1.1.0")" ] \
+        || [ "$(realpath -q "$resolved")" = "$(realpath "$prefix/$libdir/libKV3RAPI.so.1.1.1")" ] \
         || fail "$exe: libKV3RAPI.so.1 resolves to '$resolved', not the installed library"
 }
 
 check_library_run_path() {
     local runpath
-    runpath=$(run_path "$prefix/$libdir/libKV3RAPI.so.1.1.0")
-    [ -z "$runpath" ] || fail "libKV3RAPI.so.1.1.0: run path '$runpath'"
+    runpath=$(run_path "$prefix/$libdir/libKV3RAPI.so.1.1.1")
+    [ -z "$runpath" ] || fail "libKV3RAPI.so.1.1.1: run path '$runpath'"
 }
 
 # Under /usr the library lies in the system's search path: no program or
@@ -133,7 +133,7 @@ check_system_install() {
         return
     fi
     local file runpath
-    for file in "${executables[@]/#/bin/}" "$libdir/libKV3RAPI.so.1.1.0"; do
+    for file in "${executables[@]/#/bin/}" "$libdir/libKV3RAPI.so.1.1.1"; do
         runpath=$(run_path "$root/usr/$file")
         [ -z "$runpath" ] || fail "/usr/$file: run path '$runpath' under /usr"
     done
@@ -152,7 +152,7 @@ check_command_line() {
     run_installed "$exe" --version >"$work/out" 2>"$work/err"
     status=$?
     [ $status -eq 0 ] || fail "$exe --version: status $status"
-    grep -qx "$exe 1\.1\.0" "$work/out" || fail "$exe --version printed: $(cat "$work/out")"
+    grep -qx "$exe 1\.1\.1" "$work/out" || fail "$exe --version printed: $(cat "$work/out")"
 
     run_installed "$exe" --help >"$work/out" 2>"$work/err"
     status=$?
