@@ -19,6 +19,12 @@ description:
     written and committed only when they differ from the stored ones.
   - A failed call commits nothing; the task then fails with the tool's own
     message, which names the failed call and the sensor's error number.
+  - Stored values outside their bounds that the profile leaves in place are
+    reported as warnings, as the tool gives them.
+  - An answer of the tool that does not have the shape its JSON interface
+    gives fails the task, naming the tool, the command and what was wrong;
+    once the tool has said it changed the sensor, the task reports
+    C(changed) even so.
   - The device library behind the tool takes its settings from the
     environment (for the simulated sensor C(KV3RAPI_SIM_STATE),
     C(KV3RAPI_SIM_UNPLUGGED), C(KV3RAPI_SIM_FAIL), C(KV3RAPI_SIM_LOG) and
@@ -34,6 +40,10 @@ options:
       - Any field or section may be left out; it keeps the sensor's value.
       - C(format) and C(version) may be left out; the module supplies
         C(ostraval-profile) and C(1).
+      - A whole number given as a text (C("10"), as templating such as
+        C("{{ delay | int }}") makes it) is taken as the number, except in
+        key names, modifier names and the header; any other text where a
+        number belongs is refused.
       - Anything the tool cannot use (a value out of bounds, an unknown key
         name or member) fails the task before anything is sent; the result's
         C(problems) name each fault.
@@ -150,7 +160,9 @@ profile:
     reserved: {"idle": [0, 0, 0, 0, 0], "walk_away": [0, 0, 0, 0], "walk_up": [0, 0, 0, 0], "led_flags": 0,
                "sonar": [0, 0, 0]}
 msg:
-  description: On failure, the tool's message, naming the failed call and the sensor's error number.
+  description:
+    - On failure, the tool's message, naming the failed call and the sensor's error number.
+    - For an answer that does not fit, the tool, the command and what was wrong.
   returned: failure
   type: str
   sample: "WriteCfg failed: sensor error 2 (the sensor did not answer); nothing was committed: the stored
@@ -180,31 +192,53 @@ problems:
 '''
 
 import json
+import re
 
 from ansible.module_utils.basic import AnsibleModule
+from ansible.module_utils.six import string_types
 from ansible_collections.zelvora.ostraval.plugins.module_utils.ostraval_ctl import (
+    CHANGE_ANSWER,
+    Ctl,
     configuration_texts,
-    run_ctl,
 )
 
 PROFILE_HEADER = {'format': 'ostraval-profile', 'version': 1}
+
+# Members whose values are texts in a profile: key names (some are digits),
+# modifier names and the header's.
+TEXT_MEMBERS = ('name', 'mods', 'format', '$schema')
+WHOLE_NUMBER = re.compile(r'-?(0|[1-9][0-9]*)\Z')
+
+
+def with_numbers(value, member=None):
+    """The profile with every whole number given as a text ("10", as
+    templating such as "{{ delay | int }}" makes it) taken as that number,
+    except in members that hold texts. Anything else stays as it is, for the
+    tool to take or refuse."""
+    if isinstance(value, dict):
+        return dict((name, with_numbers(item, name)) for name, item in value.items())
+    if isinstance(value, list):
+        return [with_numbers(item, member) for item in value]
+    if isinstance(value, string_types) and member not in TEXT_MEMBERS and WHOLE_NUMBER.match(value):
+        return int(value)
+    return value
 
 
 def profile_text(profile):
     """The profile as the tool reads it on standard input, its header supplied
     where left out."""
     complete = dict(PROFILE_HEADER)
-    complete.update(profile)
+    complete.update(with_numbers(profile))
     return json.dumps(complete)
 
 
-def apply_profile(module):
+def apply_profile(module, ctl):
     check = ['--check'] if module.check_mode else []
-    return run_ctl(module, ['import', '-'] + check, data=profile_text(module.params['profile']))
+    return ctl.answer(['import', '-'] + check, CHANGE_ANSWER, data=profile_text(module.params['profile']))
 
 
-def reset_to_factory(module):
-    return run_ctl(module, ['reset', '--check' if module.check_mode else '--yes'])
+def reset_to_factory(module, ctl):
+    return ctl.answer(['reset', '--check' if module.check_mode else '--yes'], CHANGE_ANSWER)
 
 
 STATES = {
@@ -223,8 +257,8 @@ def main():
         required_if=[('state', 'present', ('profile',))],
         supports_check_mode=True,
     )
-    answer = STATES[module.params['state']](module)
-    result = dict(changed=bool(answer['changed']), changes=answer['changes'], profile=answer['after'])
+    answer = STATES[module.params['state']](module, Ctl(module))
+    result = dict(changed=answer['changed'], changes=answer['changes'], profile=answer['after'])
     if module._diff:
         before, after = configuration_texts(answer)
         result['diff'] = dict(before=before, after=after)
