@@ -1,5 +1,6 @@
 // ostraval-ctl as a process against the simulated sensor: exit statuses,
 // messages, answers in JSON, output files, and the state file byte for byte.
+#include "boundsocket.h"
 #include "kv3sim.h"
 
 #include <QDir>
@@ -15,15 +16,12 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -1058,16 +1056,12 @@ void TestCtl::exportRefusesWhatCannotHoldAProfile()
     QFETCH(QString, message);
     const QString output = path("out");
     const QByteArray native = QFile::encodeName(output);
-    int socketFd = -1;
+    std::optional<BoundSocket> socket;
     if (kind == "directory") {
         QVERIFY(QDir(dir_->path()).mkdir("out"));
     } else if (kind == "socket") {
-        socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        QVERIFY(std::size_t(native.size()) < sizeof address.sun_path);
-        std::memcpy(address.sun_path, native.constData(), std::size_t(native.size()));
-        QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        socket.emplace(output);
+        QVERIFY(socket->bound());
     } else {
         if (::geteuid() != 0)
             QSKIP("making a device node needs root");
@@ -1077,8 +1071,6 @@ void TestCtl::exportRefusesWhatCannotHoldAProfile()
     QCOMPARE(::stat(native.constData(), &before), 0);
 
     const Result result = run({"export", output});
-    if (socketFd >= 0)
-        ::close(socketFd);
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.err, "ostraval-ctl: " + message.replace("{path}", output) + "\n");
     QCOMPARE(calls(), QStringList());

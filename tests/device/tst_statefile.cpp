@@ -1,6 +1,8 @@
-// The state file as one sensor on one USB port: one program at a time, only
-// a regular file read, links kept, permission bits kept, no temporary files
-// left behind by killed commits. The other program is sensorprocess.
+// The state file as one sensor on one USB port: one program at a time
+// whatever becomes of the lock file, only a regular file of one name read,
+// links kept, permission bits kept, no temporary files left behind by killed
+// commits. The other program is sensorprocess.
+#include "boundsocket.h"
 #include "kv3rapi.h"
 #include "kv3sim.h"
 #include "statefiles.h"
@@ -8,13 +10,10 @@
 #include <QtTest>
 
 #include <csignal>
-#include <cstring>
 #include <random>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -285,16 +284,12 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("sensor.bin");
         const QByteArray native = QFile::encodeName(path);
-        int socketFd = -1;
+        std::optional<BoundSocket> socket;
         if (kind == "FIFO") {
             QCOMPARE(::mkfifo(native.constData(), 0600), 0);
         } else if (kind == "socket") {
-            socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            QVERIFY(std::size_t(native.size()) < sizeof address.sun_path);
-            std::memcpy(address.sun_path, native.constData(), std::size_t(native.size()));
-            QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+            socket.emplace(path);
+            QVERIFY(socket->bound());
         } else if (kind == "device") {
             // A device node of its own (the null device): a link to /dev/null
             // would put the sensor's lock file beside /dev/null.
@@ -323,8 +318,6 @@ private slots:
         QCOMPARE(after.st_mode, before.st_mode);
         QCOMPARE(after.st_ino, before.st_ino);
         QCOMPARE(after.st_nlink, before.st_nlink);
-        if (socketFd >= 0)
-            ::close(socketFd);
     }
 
     void commitKeepsTheFile_data()
