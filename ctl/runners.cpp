@@ -262,13 +262,18 @@ int runShow(const Arguments &args)
 
 int runExport(const Arguments &args)
 {
-    Sensor sensor;
-    Records records;
-    if (const auto status = connectAndRead(sensor, records))
-        return *status;
     const QString file = args.operands.value(0, QStringLiteral("-"));
-    return writeOutputFile(file, profile::profileText(exported(records))) ? kSuccess
-                                                                          : kOutputFailed;
+    if (const auto status = refusedOutput(file))
+        return *status;
+    QByteArray text;
+    {
+        Sensor sensor;
+        Records records;
+        if (const auto status = connectAndRead(sensor, records))
+            return *status;
+        text = profile::profileText(exported(records));
+    } // the sensor is let go before a FIFO's reader is waited for
+    return writeOutputFile(file, text);
 }
 
 int runImport(const Arguments &args)
