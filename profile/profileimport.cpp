@@ -47,7 +47,7 @@ Refusal refusalOf(const QStringList &path, const QJsonValue &value, const QStrin
 
 QString quoted(const QString &text)
 {
-    return QStringLiteral("\"%1\"").arg(readable(text));
+    return readableJson(text);
 }
 
 // Lays a profile over records, collecting every refusal.

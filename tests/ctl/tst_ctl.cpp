@@ -257,6 +257,13 @@ void TestCtl::commandsThatChangeNothing_data()
                            << "range 50 inches, in range: no" << "";
     QTest::newRow("set out of bounds") << QStringList{"set", "walk_away_delay=7", "detection_range=61"} << QStringList()
                                        << 2 << "" << "ostraval-ctl: detection_range: 61 is not allowed: expected a whole number from 14 to 60";
+    // Text repeated from the command line is escaped as everywhere else and
+    // cut by the characters a person sees.
+    QTest::newRow("set a terminal escape") << QStringList{"set", "walk_away.keys[0].name=\x1b[31m"} << QStringList() << 2 << ""
+                                           << "ostraval-ctl: walk_away.keys[0].name: \"\\x1B[31m\" is not allowed";
+    QTest::newRow("set a hundred emoji") << QStringList{"set", "walk_away_delay=" + QString("\U0001F600").repeated(100)}
+                                         << QStringList() << 2 << ""
+                                         << "walk_away_delay: \"" + QString("\U0001F600").repeated(80) + "... (100 characters) is not allowed";
     QTest::newRow("set without a value") << QStringList{"set", "detection_range"} << QStringList() << 2 << ""
                                          << "\"detection_range\" is not FIELD=VALUE";
     QTest::newRow("import a missing file") << QStringList{"import", "/nonexistent/p.json"} << QStringList() << 2 << ""

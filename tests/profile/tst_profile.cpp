@@ -343,8 +343,18 @@ void TestProfile::hostileTextIsShownReadable_data()
                                       << QString(80, 'a') + "... (100000 characters): unknown field";
     QTest::newRow("deep path") << QByteArray("{\"a\": ").repeated(300) + "{\"b\": 1, \"b\": 2}" + QByteArray("}").repeated(300)
                                << "... (601 characters): named again on line 1";
+    QTest::newRow("line break and escape in a value") << QByteArray(R"({"format": "a\n\"b\\\u001b"})")
+                                                      << R"(format: "a\x0A\"b\\\x1B" is not allowed)";
+    QTest::newRow("escapes in a list") << QByteArray(R"({"leds": ["\t\u001b"]})") << R"(leds: ["\x09\x1B"] is not allowed)";
+    // Lengths count the characters a person sees, not UTF-16 units or the quotes.
     QTest::newRow("long value") << "{\"detection_range\": \"" + QByteArray(5000, 'b') + "\"}"
-                                << "detection_range: \"" + QString(79, 'b') + "... (5002 characters) is not allowed";
+                                << "detection_range: \"" + QString(80, 'b') + "... (5000 characters) is not allowed";
+    QTest::newRow("long value of emoji") << "{\"detection_range\": \"" + QByteArray("\xF0\x9F\x98\x80").repeated(100) + "\"}"
+                                         << "detection_range: \"" + QString("\U0001F600").repeated(80) + "... (100 characters) is not allowed";
+    QTest::newRow("long name of letters with combining accents")
+        << "{\"" + QByteArray("e\xCC\x81").repeated(100) + "\": 1}" << QString("e\u0301").repeated(80) + "... (100 characters): unknown field";
+    QTest::newRow("letter with a thousand combining accents")
+        << "{\"e" + QByteArray("\xCC\x81").repeated(1000) + "\": 1}" << "\u0301... (1 characters): unknown field";
 }
 
 // Text from a profile comes back in messages as one short plain line.
