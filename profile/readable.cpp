@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace profile {
 
 namespace {
@@ -89,8 +91,23 @@ struct Shown {
     qsizetype length = 0;
 };
 
+// Printable ASCII that is shown as it stands: each character one a person
+// sees, so that no boundaries need finding.
+bool isPlainAscii(QStringView text, Quoting quoting)
+{
+    return std::all_of(text.begin(), text.end(), [quoting](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() < 0x7F &&
+               (quoting == Quoting::Plain || (c != QLatin1Char('"') && c != QLatin1Char('\\')));
+    });
+}
+
 Shown shown(QStringView text, Quoting quoting)
 {
+    if (isPlainAscii(text, quoting)) {
+        if (text.size() <= kReadableLength)
+            return Shown{text.toString(), false, 0};
+        return Shown{text.first(kReadableLength).toString(), true, text.size()};
+    }
     QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text.data(), text.size());
     Shown result;
     qsizetype width = 0;
