@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace profile::detail {
@@ -93,8 +94,15 @@ public:
     JsonReading read()
     {
         at_ = byteOrderMarkSize(text_);
-        if (values() && atEndOfText())
-            reading_.value = parsed();
+        if (values() && atEndOfText()) {
+            // A number beyond a double is named once the text is known to be JSON.
+            if (huge_) {
+                fail(JsonFault::HugeNumber, huge_->offset, huge_->token);
+                reading_.path = huge_->path;
+            } else {
+                reading_.value = parsed();
+            }
+        }
         return std::move(reading_);
     }
 
@@ -384,8 +392,9 @@ private:
         // A number too small for a double is 0; one too large is a fault,
         // except in the member whose value is not read.
         if (!underflows(digitsText) && !inUnreadMember()) {
-            reading_.path = path();
-            return fail(JsonFault::HugeNumber, start, text_.mid(start, at_ - start));
+            if (!huge_)
+                huge_ = HugeNumber{start, text_.mid(start, at_ - start), path()};
+            return true;
         }
         zeroed_.append({start, at_ - start});
         return true;
@@ -415,6 +424,8 @@ private:
     // of members deep down cost their length once, not once for each step.
     QString path()
     {
+        if (frames_.isEmpty())
+            return {};
         const Frame &innermost = frames_.last();
         if (outerSerial_ != innermost.serial) {
             outerPath_.clear();
@@ -470,6 +481,12 @@ private:
     qsizetype at_ = 0;
     int line_ = 1;
     QList<Frame> frames_;
+    struct HugeNumber {
+        qsizetype offset;
+        QByteArray token;
+        QString path;
+    };
+    std::optional<HugeNumber> huge_; // the first number beyond a double
     qsizetype serial_ = 0;
     QString outerPath_;        // the path to the innermost frame
     qsizetype outerSerial_ = 0; // the innermost frame it leads to

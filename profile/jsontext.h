@@ -64,7 +64,7 @@ struct JsonRules {
 };
 
 struct JsonReading {
-    QJsonValue value; // undefined when a fault stopped the reading
+    QJsonValue value = QJsonValue::Undefined; // undefined when a fault stopped the reading
     JsonFault fault = JsonFault::None;
     qsizetype offset = 0; // the byte where the fault lies
     QByteArray token;     // what stands there: the word, escape, number or control character

@@ -273,6 +273,8 @@ void TestProfile::refusals_data()
     QTest::newRow("number JSON cannot hold, in a list")
         << QByteArray("{\"reserved\": {\"sonar\": [0,\n -1e400, 0]}}")
         << "reserved.sonar[1]: -1e400 is a number JSON cannot hold (line 2, column 2)";
+    QTest::newRow("number JSON cannot hold, before text that is not JSON")
+        << QByteArray(R"({"detection_range": 1e400 "walk_up_delay": 1})") << "not JSON: a comma or a closing brace is due at line 1, column 27";
     QTest::newRow("number too small for a double, read as 0")
         << QByteArray(R"({"format": "ostraval-profile", "version": 1, "detection_range": -1e-400})")
         << "detection_range: 0 is not allowed: expected a whole number from 14 to 60";
