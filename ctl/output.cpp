@@ -35,7 +35,7 @@ QJsonObject errorJson(const Failure &failure)
     }
     if (!failure.problems.isEmpty()) {
         QJsonArray problems;
-        for (const profile::Refusal &problem : failure.problems.mid(0, kListedProblems))
+        for (const profile::Refusal &problem : failure.problems)
             problems << problemJson(problem);
         error[QStringLiteral("problems")] = problems;
     }
@@ -82,11 +82,11 @@ void answerFailuresInJson(bool json)
 
 int fail(const Failure &failure)
 {
-    for (const profile::Refusal &problem : failure.problems.mid(0, kListedProblems))
+    for (const profile::Refusal &problem : failure.problems)
         complain(problem.message);
-    if (failure.problems.size() > kListedProblems)
+    if (failure.problems.total() > failure.problems.listed().size())
         complain(QStringLiteral("... and %1 more problems")
-                     .arg(failure.problems.size() - kListedProblems));
+                     .arg(failure.problems.total() - failure.problems.listed().size()));
     complain(failure.message);
     if (!g_failure)
         g_failure = failure;

@@ -50,7 +50,7 @@ struct Failure {
 
 // Problems named one line each on standard error before the message; the
 // rest of a long list is counted, not listed.
-inline constexpr qsizetype kListedProblems = 20;
+inline constexpr qsizetype kListedProblems = profile::kListedRefusals;
 
 // With --json a failure is also answered on standard output, as one object:
 // {"error": {"status", "message", "call", "errno", "problems"}}.

@@ -118,10 +118,10 @@ int changeTo(Sensor &sensor, const Records &stored, const Records &wanted, const
 // "profile refused (50000 problems, the first 20 named); nothing was sent"
 int refuse(const QString &prefix, const QString &what, const profile::Refusals &refusals)
 {
-    const QString counted = refusals.size() > kListedProblems
+    const QString counted = refusals.total() > refusals.listed().size()
                                 ? QStringLiteral(" (%1 problems, the first %2 named)")
-                                      .arg(refusals.size())
-                                      .arg(kListedProblems)
+                                      .arg(refusals.total())
+                                      .arg(refusals.listed().size())
                                 : QString();
     return fail(Failure{kRefused,
                         prefix + what + QStringLiteral(" refused") + counted +
@@ -336,7 +336,7 @@ int runSet(const Arguments &args)
     for (const QString &assignment : args.operands) {
         QJsonObject unused;
         if (const auto why = profile::addAssignment(unused, anyProfile, assignment))
-            malformed << *why;
+            malformed.add(*why);
     }
     if (!malformed.isEmpty())
         return refuse(QString(), QStringLiteral("assignments"), malformed);

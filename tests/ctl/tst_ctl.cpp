@@ -301,6 +301,15 @@ void TestCtl::commandsThatChangeNothing_data()
                            << "range 50 inches, in range: no" << "";
     QTest::newRow("set out of bounds") << QStringList{"set", "walk_away_delay=7", "detection_range=61"} << QStringList()
                                        << 2 << "" << "ostraval-ctl: detection_range: 61 is not allowed: expected a whole number from 14 to 60";
+    // Text repeated from the command line is escaped as everywhere else and
+    // cut by the characters a person sees.
+    QTest::newRow("set a terminal escape") << QStringList{"set", "walk_away.keys[0].name=\x1b[31m"} << QStringList() << 2 << ""
+                                           << "ostraval-ctl: walk_away.keys[0].name: \"\\x1B[31m\" is not allowed";
+    QTest::newRow("set a hundred emoji") << QStringList{"set", "walk_away_delay=" + QString("\U0001F600").repeated(100)}
+                                         << QStringList() << 2 << ""
+                                         << "walk_away_delay: \"" + QString("\U0001F600").repeated(80) + "... (100 characters) is not allowed";
+    QTest::newRow("set a number too small for a double") << QStringList{"set", "walk_away_delay=1e-400", "--check"}
+                                                         << QStringList() << 0 << "walk_away_delay: 5 -> 0\n" << "";
     QTest::newRow("set without a value") << QStringList{"set", "detection_range"} << QStringList() << 2 << ""
                                          << "\"detection_range\" is not FIELD=VALUE";
     QTest::newRow("import a missing file") << QStringList{"import", "/nonexistent/p.json"} << QStringList() << 2 << ""
@@ -435,6 +444,8 @@ void TestCtl::refusedProfileNeverReachesTheSensor_data()
     QTest::newRow("member named twice") << QByteArray(R"({"format":"evil","format":"ostraval-profile","version":1})")
                                         << "p.json: format: named again on line 1 (first on line 1)";
     QTest::newRow("not JSON") << header + "\n \"walk_up_delay\": 3,,\n}" << "p.json: not JSON: ";
+    QTest::newRow("escape JSON does not have") << QByteArray(R"({"format": "ostraval-profil\e", "version": 1})")
+                                               << R"(p.json: not JSON: \e at line 1, column 28 is not an escape that JSON has)";
     QTest::newRow("number JSON cannot hold") << header + "\n \"walk_up_delay\": 1e400}"
                                              << "p.json: walk_up_delay: 1e400 is a number JSON cannot hold (line 2, column 19)";
     QTest::newRow("terminal escapes") << header + R"( "\u001b[2J\u0007\n": 1})"
@@ -445,6 +456,13 @@ void TestCtl::refusedProfileNeverReachesTheSensor_data()
     for (int i = 0; i < 50000; ++i)
         many += " \"m" + QByteArray::number(i) + "\": 1,";
     many.chop(1);
+    QByteArray twice = "{";
+    for (int i = 0; i < 2000; ++i)
+        twice += "\"m" + QByteArray::number(i) + "\": 1, \"m" + QByteArray::number(i) + "\": 1,";
+    twice.back() = '}';
+    QTest::newRow("members named twice a thousand deep")
+        << QByteArray("{\"a\": ").repeated(999) + twice + QByteArray("}").repeated(999)
+        << "p.json: profile refused (2000 problems, the first 20 named); nothing was sent";
     QTest::newRow("fifty thousand unknown members")
         << many + "}" << "p.json: profile refused (50000 problems, the first 20 named); nothing was sent";
 }
