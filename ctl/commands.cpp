@@ -206,7 +206,7 @@ std::optional<Arguments> parse(const Command &command, std::span<const QString> 
             args.count = count;
             ++i;
         } else if (word == QLatin1String("--profile")) {
-            if (i + 1 >= words.size()) {
+            if (i + 1 >= words.size() || words[i + 1].startsWith(QLatin1String("--"))) {
                 usageError(QStringLiteral("--profile needs a profile file, or - for standard input"));
                 return std::nullopt;
             }

@@ -50,7 +50,7 @@ struct NamedKey {
     int code;
     const char *gtk; // nullptr: Qt's name alone
     const char *qt;  // nullptr: GTK's name alone
-    bool keypad;     // Qt writes it after "Num+"
+    bool keypad;     // Qt writes it after "Num+"; GTK's names say it
 };
 
 constexpr NamedKey kNamedKeys[] = {
@@ -120,7 +120,8 @@ int keyCode(const QString &name, AcceleratorSyntax syntax, bool keypad)
     }
     for (const NamedKey &key : kNamedKeys) {
         const char *own = syntax == AcceleratorSyntax::Gtk ? key.gtk : key.qt;
-        if (own && key.keypad == keypad && name.compare(QString::fromLatin1(own), Qt::CaseInsensitive) == 0)
+        if (own && (syntax == AcceleratorSyntax::Gtk || key.keypad == keypad) &&
+            name.compare(QString::fromLatin1(own), Qt::CaseInsensitive) == 0)
             return key.code;
     }
     return 0;
