@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The Ansible collection zelvora.ostraval, built and installed from its tarball.
 
---part playbooks: the example playbook and the modules, run by
+--part playbooks: the example playbook and the modules (presets included), run by
 ansible-playbook on localhost against several simulated desks at once, each
 with its own state file and call log given through `environment:` from its
 host variables.
@@ -399,9 +399,9 @@ CASES = [
     ("An unknown key name is refused",
      {"profile": {"idle": {"key": {"name": "NO-SUCH-KEY"}}}}, "failed",
      {"rc": 2, "problems": ["idle.key.name"]}),
-    ("A profile is needed to be present",
+    ("A profile or a preset is needed to be present",
      {"state": "present"}, "failed",
-     {"msg~": "state is present but all of the following are missing: profile"}),
+     {"msg~": "state is present but any of the following are missing: profile, preset"}),
     ("A tool path that is no program is named",
      {"profile": {"detection_range": 30}, "ctl": "/nonexistent/ostraval-ctl"}, "failed",
      {"msg": "ctl: /nonexistent/ostraval-ctl is not an executable file"}),
@@ -629,11 +629,62 @@ def test_wrong_answers(fleet):
         play.expect("the tool's locale", (run["LC_ALL"], run["LANGUAGE"]), ("C.UTF-8", ""))
 
 
+# Presets, on a desk of their own: each task's status and the lines its diff
+# changes, in check mode (each task sees the fresh sensor) and in a real run
+# (each sees what the one before it left).
+MATE_KEYS = ["-walk_away.keys[0]: none", "+walk_away.keys[0]: left-ctrl+left-alt+l",
+             "-walk_up.keys[0]: none", "+walk_up.keys[0]: left-ctrl+NONE"]
+PRESET_TASKS = [
+    # name, module arguments, (status, diff lines or message) in check mode, the same in a real run
+    ("A desktop's preset sets the keys and nothing else", {"preset": "mate"},
+     ("changed", MATE_KEYS), ("changed", MATE_KEYS)),
+    ("A preset with a profile: the profile's keys replaced by the preset's",
+     {"preset": "gnome", "profile": {"walk_away_delay": 10, "walk_away": {"keys": [{"name": "a"}]}}},
+     ("changed", ["-walk_away.keys[0]: none", "+walk_away.keys[0]: left-gui+l", "-walk_up.keys[0]: none",
+                  "+walk_up.keys[0]: left-ctrl+NONE", "-walk_away_delay: 5", "+walk_away_delay: 10"]),
+     ("changed", ["-walk_away.keys[0]: left-ctrl+left-alt+l", "+walk_away.keys[0]: left-gui+l",
+                  "-walk_away_delay: 5", "+walk_away_delay: 10"])),
+    ("An unknown preset is refused", {"preset": "no-such-desktop"},
+     ("failed", 'there is no preset "no-such-desktop"'), ("failed", 'there is no preset "no-such-desktop"')),
+    ("A preset does not go with the factory state", {"preset": "gnome", "state": "factory"},
+     ("failed", "preset goes with state=present"), ("failed", "preset goes with state=present")),
+]
+
+
+def test_presets(fleet):
+    desk = fleet.add("desk-presets", groups=("presets",))
+    tasks = [{"name": name, "zelvora.ostraval.sensor_profile": dict(arguments, ctl="{{ ostraval_ctl }}"),
+              "ignore_errors": True} for name, arguments, _, _ in PRESET_TASKS]
+    path = os.path.join(fleet.work, "presets.yml")
+    with open(path, "w") as playbook:
+        json.dump([{"name": "Presets", "hosts": "presets", "gather_facts": False,
+                    "environment": "{{ ostraval_environment }}", "tasks": tasks}], playbook, indent=2)
+    stored = desk.stored()
+    for options, column in ((["--check", "--diff"], 2), (["--diff"], 3)):
+        play = fleet.play(path, *options)
+        if column == 2:
+            play.expect("desk-presets: calls sent in check mode", desk.sent_calls(), [])
+            play.expect("desk-presets: state file after check mode", desk.stored(), stored)
+        for task in PRESET_TASKS:
+            name, (status, expected) = task[0], task[column]
+            entry = play.result(desk.name, name)
+            play.expect("%s: status" % name, entry["status"], status)
+            result = entry["result"]
+            if status == "failed":
+                play.check(expected in result.get("msg", ""), "%s: message %r does not name %r"
+                           % (name, result.get("msg"), expected))
+                continue
+            play.expect("%s: changed lines of the diff" % name, changed_lines(result["diff"]), sorted(expected))
+            play.expect("%s: the preset's name" % name, result["preset"]["name"], task[1]["preset"])
+    play.expect("desk-presets: the sensor holds what the last task returned", desk.export(),
+                play.result(desk.name, PRESET_TASKS[1][0])["result"]["profile"])
+
+
 # --- Checks of the collection's source ------------------------------------------
 
 MODULES = {
-    "sensor_profile": {"options": ["ctl", "profile", "state"],
-                       "returns": ["changed", "changes", "profile", "msg", "rc"], "diff_mode": "full"},
+    "sensor_profile": {"options": ["ctl", "preset", "profile", "state"],
+                       "returns": ["changed", "changes", "preset", "profile", "msg", "rc"], "diff_mode": "full"},
     "sensor_info": {"options": ["ctl"], "returns": ["firmware", "msg", "profile", "range", "rc"],
                     "diff_mode": "none"},
 }
@@ -725,6 +776,7 @@ def main():
                 test_example(fleet, args.source)
                 test_factory_and_reading(fleet)
                 test_wrong_answers(fleet)
+                test_presets(fleet)
             else:
                 env = collection.env(work)
                 test_documentation(env)

@@ -13,7 +13,8 @@ short_description: The desk's Ostraval presence sensor holds a profile
 version_added: "1.1.0"
 description:
   - Keeps the stored configuration of the Ostraval USB presence sensor on the
-    desk on a profile, or returns it to the factory configuration.
+    desk on a profile, sets its keystrokes from a preset (a desktop's own lock
+    and wake keys), or returns it to the factory configuration.
   - Works through C(ostraval-ctl), which must be installed on the desk. The
     profile is checked as a whole before anything is sent; the parameters are
     written and committed only when they differ from the stored ones.
@@ -47,8 +48,28 @@ options:
       - Anything the tool cannot use (a value out of bounds, an unknown key
         name or member) fails the task before anything is sent; the result's
         C(problems) name each fault.
-      - Required with I(state=present); not used with I(state=factory).
+      - With I(preset), the preset's keystrokes replace the profile's
+        C(walk_away.keys) and C(walk_up.keys).
+      - I(state=present) needs I(profile), I(preset) or both; not used with
+        I(state=factory).
     type: dict
+  preset:
+    description:
+      - Sets the walk-away and walk-up keystrokes to a preset's, and nothing
+        else (C(ostraval-ctl preset)); with I(profile), the profile's other
+        fields are applied too.
+      - The desktops' own lock keys as Debian 12 ships them, with a lone left
+        Ctrl on walking up, which brings up the unlock prompt without typing
+        into it (C(gnome), C(plasma), C(xfce), C(cinnamon), C(mate)); the
+        window's logon presets (C(windows-2000), C(windows-xp-classic),
+        C(xp-welcome-screen)); or C(this-desktop), the lock shortcut that the
+        desktop session the tool runs in holds (it needs that session's
+        C(XDG_CURRENT_DESKTOP), C(HOME) and D-Bus session in the task's
+        C(environment)).
+      - C(ostraval-ctl preset --list) names them with their keys. An unknown
+        name, or a desktop shortcut the sensor cannot type, fails the task
+        before anything is sent.
+    type: str
   state:
     description:
       - C(present) writes and commits the fields of I(profile) that differ
@@ -97,6 +118,15 @@ EXAMPLES = r'''
         keys:
           - name: l
             mods: [left-gui]
+
+- name: Lock GNOME on walking away and bring up its unlock prompt on walking up
+  zelvora.ostraval.sensor_profile:
+    preset: gnome
+
+- name: Apply the fleet's profile with Plasma's lock and wake keys
+  zelvora.ostraval.sensor_profile:
+    profile: "{{ lookup('ansible.builtin.file', 'profiles/desk.json') | from_json }}"
+    preset: plasma
 
 - name: Return the sensor to its factory configuration
   zelvora.ostraval.sensor_profile:
@@ -159,6 +189,16 @@ profile:
     walk_up: {"key_delay": 1, "keys": []}
     reserved: {"idle": [0, 0, 0, 0, 0], "walk_away": [0, 0, 0, 0], "walk_up": [0, 0, 0, 0], "led_flags": 0,
                "sonar": [0, 0, 0]}
+preset:
+  description:
+    - With I(preset), the preset as the tool applied it - its C(name) and C(title), the C(walk_away) and C(walk_up)
+      keys it set and, for a desktop, its lock C(shortcut) and whether it was read from the running desktop
+      (C(shortcut_read)).
+  returned: success, with I(preset)
+  type: dict
+  sample: {"name": "gnome", "title": "GNOME", "shortcut": "<Super>l", "shortcut_read": false,
+           "walk_away": {"keys": [{"name": "l", "mods": ["left-gui"]}]},
+           "walk_up": {"keys": [{"name": "NONE", "mods": ["left-ctrl"]}]}}
 msg:
   description:
     - On failure, the tool's message, naming the failed call and the sensor's error number.
@@ -234,7 +274,12 @@ def profile_text(profile):
 
 def apply_profile(module, ctl):
     check = ['--check'] if module.check_mode else []
-    return ctl.answer(['import', '-'] + check, CHANGE_ANSWER, data=profile_text(module.params['profile']))
+    profile, preset = module.params['profile'], module.params['preset']
+    if preset is None:
+        return ctl.answer(['import', '-'] + check, CHANGE_ANSWER, data=profile_text(profile))
+    if profile is None:
+        return ctl.answer(['preset', preset] + check, CHANGE_ANSWER)
+    return ctl.answer(['preset', preset, '--profile', '-'] + check, CHANGE_ANSWER, data=profile_text(profile))
 
 
 def reset_to_factory(module, ctl):
@@ -251,14 +296,19 @@ def main():
     module = AnsibleModule(
         argument_spec=dict(
             profile=dict(type='dict'),
+            preset=dict(type='str'),
             state=dict(type='str', default='present', choices=list(STATES)),
             ctl=dict(type='path', default='ostraval-ctl'),
         ),
-        required_if=[('state', 'present', ('profile',))],
+        required_if=[('state', 'present', ('profile', 'preset'), True)],
         supports_check_mode=True,
     )
+    if module.params['state'] == 'factory' and module.params['preset'] is not None:
+        module.fail_json(msg='preset goes with state=present; state=factory returns every setting to its factory value')
     answer = STATES[module.params['state']](module, Ctl(module))
     result = dict(changed=answer['changed'], changes=answer['changes'], profile=answer['after'])
+    if 'preset' in answer:
+        result['preset'] = answer['preset']
     if module._diff:
         before, after = configuration_texts(answer)
         result['diff'] = dict(before=before, after=after)
