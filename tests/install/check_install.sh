@@ -229,7 +229,8 @@ check_manual_pages() {
     for page in "$prefix"/share/man/man*/* "$prefix"/share/man/*/man*/*; do
         gzip -dc "$page" >"$work/page" 2>"$work/out" \
             || { fail "manual page ${page#"$prefix"/} is not gzipped: $(cat "$work/out")"; continue; }
-        groff -man -ww -z -Tutf8 "$work/page" >"$work/out" 2>&1
+        # UTF-8 text goes through preconv (-k), as man reads it.
+        groff -k -man -ww -z -Tutf8 "$work/page" >"$work/out" 2>&1
         [ ! -s "$work/out" ] || fail "manual page ${page#"$prefix"/}: $(cat "$work/out")"
     done
     # man finds the German and the Czech page by the language asked for.
