@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "form1.h"
 #include "messagebox.h"
+#include "singleinstance.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -30,8 +31,13 @@ int main(int argc, char *argv[])
 
     app::setIdentity();
     QApplication application(argc, argv);
+    // A second start in the session raises the first window and leaves.
+    app::SingleInstance instance(QGuiApplication::desktopFileName());
+    if (!instance.claim())
+        return app::kExitOk;
     ui::QtMessageBoxes boxes;
     Form1 form(boxes);
+    instance.raiseOnActivation(&form);
     form.show();
     return application.exec();
 }

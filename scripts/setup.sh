@@ -24,6 +24,14 @@ packages+=(clang libclang-rt-14-dev)
 packages+=(dbus at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi)
 # The accessibility test types into the window as a user does.
 packages+=(xdotool)
+# The contrast test reads qt6ct's "darker" colour scheme and runs the window
+# under GTK's dark Adwaita theme through Qt's GTK platform theme.
+packages+=(qt6ct qt6-gtk-platformtheme gnome-themes-extra)
+# The desktop entry's and metainfo's catalogues (msgfmt), the manual pages'
+# (po4a), and man to show the translated pages.
+packages+=(gettext po4a man-db)
+# The README's pictures: GDK through Python reads the window off the X server.
+packages+=(gir1.2-gtk-3.0)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -58,6 +58,8 @@ package_files() {
                 usr/share/icons/hicolor/scalable/apps/$app_id.svg \
                 usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png \
                 usr/share/man/man1/ostraval-config.1.gz usr/share/man/man1/ostraval-ctl.1.gz \
+                usr/share/man/{de,cs}/man1/ostraval-config.1.gz \
+                usr/share/man/{de,cs}/man1/ostraval-ctl.1.gz \
                 usr/share/ostraval/ostraval-profile.schema.json \
                 usr/share/bash-completion/completions/ostraval-ctl ;;
         libkv3rapi1)
@@ -138,6 +140,14 @@ check_fields() {
     if [ "$p" = libkv3rapi1 ] && grep -q '^libkv3rapi' <<<"$deps"; then
         fail "libkv3rapi1 depends on itself: $(xargs <<<"$deps")"
     fi
+    # The window's own Wayland plugin, recommended by the utility alone.
+    local recommends
+    recommends=$(field "$p" Recommends)
+    if [ "$p" = ostraval-config ]; then
+        [ "$recommends" = qt6-wayland ] || fail "$p: Recommends is '$recommends'"
+    else
+        [ -z "$recommends" ] || fail "$p: Recommends is '$recommends'"
+    fi
 }
 
 check_files() {
@@ -181,9 +191,16 @@ check_documents() {
 }
 
 check_manual_pages() {
-    local page
+    local page lang
     for page in ostraval-config ostraval-ctl; do
         check_gzipped "$work/ostraval-config/usr/share/man/man1/$page.1.gz" "$source_dir/man/$page.1"
+        # The translations: gzipped, and a German or Czech page, not a copy.
+        for lang in de cs; do
+            gzip -t "$work/ostraval-config/usr/share/man/$lang/man1/$page.1.gz" 2>/dev/null \
+                || fail "the $lang manual page $page.1 is not gzipped"
+            ! zcmp -s "$work/ostraval-config/usr/share/man/$lang/man1/$page.1.gz" "$source_dir/man/$page.1" \
+                || fail "the $lang manual page $page.1 is the English one"
+        done
     done
 }
 
