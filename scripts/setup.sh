@@ -24,6 +24,9 @@ packages+=(clang libclang-rt-14-dev)
 packages+=(dbus at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi)
 # The accessibility test types into the window as a user does.
 packages+=(xdotool)
+# The screen reader whose speech the accessibility test reads: Orca, run
+# without a speech server (its debug output tells what it would say).
+packages+=(orca)
 
 missing=()
 for p in "${packages[@]}"; do
