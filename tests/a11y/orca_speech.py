@@ -10,7 +10,8 @@ the run slower. Checked:
 - tabbing through the first page speaks every value whole ("36", "5",
   "Ok 0"), and each number box's accepted range;
 - a preset is told: the keys it set, that the window now differs from the
-  sensor, with a handful of events and "Config Changed" changing once;
+  sensor, with at most 30 events (not a hundred) and "Config Changed"
+  changing once;
 - on the way to Apply the window's state and the sensor's connection are
   heard, and after Apply that the changes were written;
 - a start with the sensor unplugged: the error box is read, and Apply then
@@ -22,6 +23,7 @@ the run slower. Checked:
 import json
 import os
 import re
+import signal
 import subprocess
 import sys
 import tempfile
@@ -293,7 +295,6 @@ def main():
     if len(sys.argv) != 2:
         sys.exit("usage: orca_speech.py PATH-TO-UTILITY")
     run_in_own_session()
-    import signal
     signal.signal(signal.SIGALRM, lambda *_: fail("the whole check took too long"))
     signal.alarm(DEADLINE_SECONDS)
     desk = Desk()
