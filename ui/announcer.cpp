@@ -32,7 +32,7 @@ void Announcer::announce(const QString &message)
 {
     pending_ = message;
     if (window()->isActiveWindow())
-        tellSoon();
+        tell();
     else
         waiting_ = true; // until the window is active again
 }

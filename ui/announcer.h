@@ -22,9 +22,10 @@ class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget *window);
 
-    // Announces `message` once the window is active and the events of the
-    // moment have been handled: after a message box closes, the screen
-    // reader first hears the focus come back, then the message.
+    // Announces `message` now when the window is active; otherwise once it
+    // is active again and the events of that moment have been handled:
+    // after a message box closes, the screen reader first hears the focus
+    // come back, then the message.
     void announce(const QString &message);
 
     // The last message announced.

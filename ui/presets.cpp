@@ -92,12 +92,10 @@ void applyPreset(const config::FormControls &c, const Preset &preset)
 
 // The sensor goes back to its factory defaults (a failure is reported and
 // the preset fills the window all the same); then the window is compared
-// with the reset sensor. Assistive technology hears of each changed
-// control once, at the end.
+// with the reset sensor.
 void applyQuickConfiguration(Form1 &form, const config::FormControls &c, const Preset &preset,
                              const config::ErrorReporter &report)
 {
-    const ui::ChangesToldOnce once(&form);
     exchange::window::resetFactory(report);
     applyPreset(c, preset);
     form.CheckUpdate();
@@ -169,8 +167,11 @@ void Form1::tellPreset()
     announcer_->announce(sentences.join(QLatin1Char(' ')));
 }
 
+// Assistive technology hears the preset announced first, then of each
+// changed control once.
 void Form1::Option1_Click()
 {
+    const ui::ChangesToldOnce once(this);
     applyQuickConfiguration(*this, c_, kClassicLogon, errorReporter());
     tellPreset();
 }
@@ -182,6 +183,7 @@ void Form1::Option2_Click()
 
 void Form1::Option3_Click()
 {
+    const ui::ChangesToldOnce once(this);
     applyQuickConfiguration(*this, c_, kWelcomeScreen, errorReporter());
     tellPreset();
 }

@@ -236,8 +236,12 @@ def choose_preset(desk):
     flips = [e for e in events if "Config Changed" in e[1]]
     if len(flips) > 1:
         judge(f"'Config Changed' changed {len(flips)} times in one preset")
-    told = desk.orca.spoken_at(mark, "is chosen.") - desk.orca.spoken_at(mark, "space")
-    print(f"the preset sent Orca {len(events)} events and was told {told:.2f} s after the key")
+    key = desk.orca.spoken_at(mark, "space")
+    first = desk.orca.spoken_at(mark, "selected")
+    told = desk.orca.spoken_at(mark, "is chosen.")
+    answer = f"told {told - key:.2f} s after the key" if told and key else "not told"
+    print(f"the preset sent Orca {len(events)} events; it said 'selected' {first - key:.2f} s "
+          f"after the key and was {answer}", flush=True)
 
 
 def apply_changes(desk, pid):
@@ -306,7 +310,8 @@ def main():
             run_unplugged(desk, sys.argv[1], state)
     finally:
         desk.close()
-    print("Orca speaks every value whole, the preset, the state before Apply and its outcome")
+    if not RECORD_ONLY:
+        print("Orca speaks every value whole, the preset, the state before Apply and its outcome")
 
 
 if __name__ == "__main__":
