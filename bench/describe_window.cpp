@@ -3,6 +3,7 @@
 // controls in the order they were made and prints each one's class,
 // container, place, text, font and state.
 // Usage: ostraval-bench-describe OUTPUT
+#include "announcer.h"
 #include "form1.h"
 #include "quietboxes.h"
 #include "windowshape.h"
@@ -108,7 +109,9 @@ private:
     {
         for (QObject *object : container->children()) {
             auto *widget = qobject_cast<QWidget *>(object);
-            if (widget && !widget->objectName().startsWith(QLatin1String("qt_")))
+            // The announcer draws nothing and is only for assistive technology.
+            if (widget && !widget->objectName().startsWith(QLatin1String("qt_")) &&
+                !qobject_cast<ui::Announcer *>(widget))
                 describe(widget, parent);
         }
     }

@@ -32,6 +32,9 @@ packages+=(qt6ct qt6-gtk-platformtheme gnome-themes-extra)
 packages+=(gettext po4a man-db)
 # The README's pictures: GDK through Python reads the window off the X server.
 packages+=(gir1.2-gtk-3.0)
+# The screen reader whose speech the accessibility test reads: Orca, run
+# without a speech server (its debug output tells what it would say).
+packages+=(orca)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,14 +2,19 @@
 // the keystroke slots filled for an operating system's logon screen.
 #include "form1.h"
 
+#include "announcer.h"
 #include "exchange.h"
 #include "keylist.h"
+#include "masks.h"
 #include "numbers.h"
 #include "presets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
 
 namespace {
 
@@ -56,11 +61,79 @@ void applyQuickConfiguration(Form1 &form, const config::FormControls &c,
     form.CheckUpdate();
 }
 
+// The modifiers as a keystroke is spoken, in the order of their bits.
+struct SpokenModifier {
+    int bit;
+    const char *name;
+};
+
+constexpr std::array<SpokenModifier, 8> kSpokenModifiers = {{
+    {config::LeftCtrl, QT_TRANSLATE_NOOP("Form1", "Ctrl")},
+    {config::LeftShift, QT_TRANSLATE_NOOP("Form1", "Shift")},
+    {config::LeftAlt, QT_TRANSLATE_NOOP("Form1", "Alt")},
+    {config::LeftGui, QT_TRANSLATE_NOOP("Form1", "GUI")},
+    {config::RightCtrl, QT_TRANSLATE_NOOP("Form1", "Right Ctrl")},
+    {config::RightShift, QT_TRANSLATE_NOOP("Form1", "Right Shift")},
+    {config::RightAlt, QT_TRANSLATE_NOOP("Form1", "Right Alt")},
+    {config::RightGui, QT_TRANSLATE_NOOP("Form1", "Right GUI")},
+}};
+
+// A slot's keystroke as spoken, "Ctrl+Alt+DELETE"; empty for no key.
+QString spokenKeystroke(const config::KeystrokeSlot &slot)
+{
+    if (config::leadingNumber(slot.codeText->text()) == 0)
+        return QString();
+    QStringList parts;
+    const int mask = config::modifierMask(slot);
+    for (const SpokenModifier &modifier : kSpokenModifiers)
+        if (mask & modifier.bit)
+            parts << QCoreApplication::translate("Form1", modifier.name);
+    parts << slot.list->currentText();
+    return parts.join(QLatin1Char('+'));
+}
+
+QStringList spokenSequence(const config::FormControls &c, const config::SequenceSetting &sequence)
+{
+    QStringList keys;
+    for (int i = 0; i < config::kKeystrokesPerSequence; ++i) {
+        const QString key = spokenKeystroke(c.keystrokes[sequence.firstSlot + i]);
+        if (!key.isEmpty())
+            keys << key;
+    }
+    return keys;
+}
+
 } // namespace
 
+// What the preset set, in whole sentences: the option chosen, the walk-away
+// and walk-up keystrokes, and whether the window now differs from the
+// sensor. (The option keeps the focus, and the announcement cuts short what
+// the screen reader was saying of it, so it names the option again.)
+void Form1::tellPreset()
+{
+    QStringList sentences;
+    for (const QRadioButton *option : {w_.Option1, w_.Option2, w_.Option3})
+        if (option->isChecked())
+            sentences << tr("%1 is chosen.").arg(option->text());
+    const QStringList away = spokenSequence(c_, config::kKeySequences[0]);
+    sentences << (away.isEmpty() ? tr("No walk-away keystrokes.")
+                                 : tr("Walk-away keystrokes: %1.")
+                                       .arg(QLocale().createSeparatedList(away)));
+    const QStringList up = spokenSequence(c_, config::kKeySequences[1]);
+    sentences << (up.isEmpty() ? tr("No walk-up keystrokes.")
+                               : tr("Walk-up keystrokes: %1.")
+                                     .arg(QLocale().createSeparatedList(up)));
+    sentences << stateSentence();
+    announcer_->announce(sentences.join(QLatin1Char(' ')));
+}
+
+// Assistive technology hears the preset announced first, then of each
+// changed control once.
 void Form1::Option1_Click()
 {
+    const ui::ChangesToldOnce once(this);
     applyQuickConfiguration(*this, c_, *config::kLogonPresets[0].keys, errorReporter());
+    tellPreset();
 }
 
 void Form1::Option2_Click()
@@ -70,5 +143,7 @@ void Form1::Option2_Click()
 
 void Form1::Option3_Click()
 {
+    const ui::ChangesToldOnce once(this);
     applyQuickConfiguration(*this, c_, *config::kLogonPresets[2].keys, errorReporter());
+    tellPreset();
 }

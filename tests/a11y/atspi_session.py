@@ -61,14 +61,16 @@ def wait_for(what, probe, seconds=WAIT_SECONDS):
     fail("timed out waiting for " + what)
 
 
-def start_utility(path, display, state_folder):
-    """The utility on the X server, on a simulated sensor of its own."""
+def start_utility(path, display, state_folder, sensor=None):
+    """The utility on the X server, on a simulated sensor of its own;
+    `sensor` holds further settings of the simulated sensor."""
     env = dict(os.environ,
                DISPLAY=display,
                QT_QPA_PLATFORM="xcb",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                KV3RAPI_SIM_STATE=os.path.join(state_folder, "sensor.bin"),
                KV3RAPI_SIM_RANGE="30")
+    env.update(sensor or {})
     return subprocess.Popen([path], env=env)
 
 
