@@ -95,6 +95,14 @@ Message Message::verbatim(const QString &text)
     return message;
 }
 
+Message Message::both(const QString &english, const QString &shown)
+{
+    Message message;
+    message.m_english = english;
+    message.m_shown = shown;
+    return message;
+}
+
 Message Message::arg(const QString &a) const
 {
     Message message;

@@ -36,6 +36,8 @@ public:
     Message(const char *context, const char *source, int n = -1);
     // A text that is the same in every language (a name, a path).
     static Message verbatim(const QString &text);
+    // A text that another source gives in both forms (the system's reasons).
+    static Message both(const QString &english, const QString &shown);
 
     Message arg(const QString &a) const;
     Message arg(long long a) const;
