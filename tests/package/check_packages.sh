@@ -50,6 +50,7 @@ package_files() {
                 usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png \
                 usr/share/man/man1/ostraval-config.1.gz usr/share/man/man1/ostraval-ctl.1.gz \
                 usr/share/ostraval/ostraval-profile.schema.json \
+                usr/share/ostraval/translations/ostraval_{en,de,cs}.qm \
                 usr/share/bash-completion/completions/ostraval-ctl ;;
         libkv3rapi1)
             printf '%s\n' "$libdir/libKV3RAPI.so.1.1.0" "$libdir/libKV3RAPI.so.1" ;;
