@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -8,14 +9,23 @@ namespace app {
 
 namespace {
 
-const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
-                               QStringLiteral("Show this help and exit."));
-const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
-                                  QStringLiteral("Show the program's version and exit."));
+// Made after the translators are installed, so their texts are translated.
+QCommandLineOption helpOption()
+{
+    return {{QStringLiteral("h"), QStringLiteral("help")},
+            QCoreApplication::translate("CommandLine", "Show this help and exit.")};
+}
+
+QCommandLineOption versionOption()
+{
+    return {{QStringLiteral("v"), QStringLiteral("version")},
+            QCoreApplication::translate("CommandLine", "Show the program's version and exit.")};
+}
 
 QString helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "CommandLine",
                "Usage: %1 [OPTION]\n"
                "Reads, shows, edits and writes the stored configuration of the Ostraval USB\n"
                "presence sensor in one window.\n"
@@ -29,6 +39,30 @@ QString helpText()
         .arg(programName());
 }
 
+// The parser of our own options. A word with one dash is one option
+// ("-bogus" is named whole, not as the letters b, o, g, u, s); Qt's own
+// options are gone from the arguments once QApplication has read them.
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help = helpOption();
+    QCommandLineOption version = versionOption();
+
+    Parser()
+    {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOption(help);
+        parser.addOption(version);
+        // X11's options, which only the xcb platform takes away: under
+        // Wayland or offscreen they stay and are let pass, as there.
+        for (const char *name : {"display", "geometry", "title", "icon", "name", "visual"}) {
+            QCommandLineOption x11(QString::fromLatin1(name));
+            x11.setValueName(QStringLiteral("value"));
+            x11.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(x11);
+        }
+    }
+};
+
 } // namespace
 
 QString programName()
@@ -39,28 +73,37 @@ QString programName()
 std::optional<int> handleCommandLine(const QStringList &args, QTextStream &out,
                                      QTextStream &err)
 {
-    QCommandLineParser parser;
-    parser.addOption(kHelp);
-    parser.addOption(kVersion);
+    Parser command;
+    QCommandLineParser &parser = command.parser;
     if (!parser.parse(args)) {
-        err << programName() << ": " << parser.errorText()
-            << " (try --help)\n";
+        //: %1 is the program, %2 what is wrong with its command line
+        err << QCoreApplication::translate("CommandLine", "%1: %2 (try --help)")
+                   .arg(programName(), parser.errorText())
+            << '\n';
         return kExitUsage;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        err << programName() << ": unexpected argument '"
-            << parser.positionalArguments().constFirst() << "' (try --help)\n";
+        err << QCoreApplication::translate("CommandLine", "%1: unexpected argument '%2' (try --help)")
+                   .arg(programName(), parser.positionalArguments().constFirst())
+            << '\n';
         return kExitUsage;
     }
-    if (parser.isSet(kHelp)) {
+    if (parser.isSet(command.help)) {
         out << helpText();
         return kExitOk;
     }
-    if (parser.isSet(kVersion)) {
+    if (parser.isSet(command.version)) {
         out << programName() << ' ' << OSTRAVAL_RELEASE_VERSION << '\n';
         return kExitOk;
     }
     return std::nullopt;
+}
+
+bool onlyAnswersQuestions(const QStringList &args)
+{
+    Parser command;
+    return command.parser.parse(args) && command.parser.positionalArguments().isEmpty()
+        && (command.parser.isSet(command.help) || command.parser.isSet(command.version));
 }
 
 void setIdentity()

@@ -23,6 +23,10 @@ QString programName();
 std::optional<int> handleCommandLine(const QStringList &args, QTextStream &out,
                                      QTextStream &err);
 
+// Whether the arguments are accepted as they stand and ask only for --help
+// or --version, which are answered without a display.
+bool onlyAnswersQuestions(const QStringList &args);
+
 // Names the application to the desktop and to accessibility tools.
 void setIdentity();
 

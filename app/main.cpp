@@ -1,3 +1,4 @@
+#include "catalogues.h"
 #include "commandline.h"
 #include "form1.h"
 #include "messagebox.h"
@@ -22,15 +23,24 @@ QStringList rawArguments(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    // The command line is handled before any display is opened, so that
-    // --help and --version work without one.
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (const auto status = app::handleCommandLine(rawArguments(argc, argv), out, err))
-        return *status;
+    // --help and --version need no display: they are answered on a
+    // QCoreApplication, in the user's language.
+    if (app::onlyAnswersQuestions(rawArguments(argc, argv))) {
+        QCoreApplication core(argc, argv);
+        i18n::installTranslators(core);
+        return app::handleCommandLine(QCoreApplication::arguments(), out, err).value_or(app::kExitOk);
+    }
 
+    // Anything else is read after QApplication has taken Qt's own options
+    // (-style, -platform, -session, -reverse, ...) from the command line.
     app::setIdentity();
     QApplication application(argc, argv);
+    i18n::installTranslators(application);
+    if (const auto status = app::handleCommandLine(QCoreApplication::arguments(), out, err))
+        return *status;
+
     // A second start in the session raises the first window and leaves.
     app::SingleInstance instance(QGuiApplication::desktopFileName());
     if (!instance.claim())

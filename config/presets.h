@@ -61,9 +61,9 @@ struct LogonPreset {
 
 // In the order of the window's option buttons Option1 to Option3.
 inline constexpr std::array<LogonPreset, 3> kLogonPresets = {{
-    {"windows-2000", "Windows 2000", &kClassicLogon},
-    {"windows-xp-classic", "Windows XP Classic", &kClassicLogon},
-    {"xp-welcome-screen", "XP Welcome Screen", &kWelcomeScreen},
+    {"windows-2000", QT_TRANSLATE_NOOP("Form1", "Windows 2000"), &kClassicLogon},
+    {"windows-xp-classic", QT_TRANSLATE_NOOP("Form1", "Windows XP Classic"), &kClassicLogon},
+    {"xp-welcome-screen", QT_TRANSLATE_NOOP("Form1", "XP Welcome Screen"), &kWelcomeScreen},
 }};
 
 // A keystroke as the sensor stores it.

@@ -9,6 +9,13 @@
 
 #include "configuration.h"
 
+// Marks a text for translation where it stands, for lupdate; the programs
+// translate it where they show it. This core has no Qt: without Qt the macro
+// is Qt's own plain definition, which Qt repeats identically.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +34,8 @@ enum class Page : std::size_t { InitialSetup, WalkAway, WalkUp, About };
 // The pages' tab captions, as the window shows them (one with a trailing
 // blank). Messages name a page without it.
 inline constexpr std::array<const char *, 4> kPageCaptions = {
-    "Initial Setup", "Walk-Away Keystrokes", "Walk-Up Keystrokes ", "About"};
+    QT_TRANSLATE_NOOP("Form1", "Initial Setup"), QT_TRANSLATE_NOOP("Form1", "Walk-Away Keystrokes"),
+    QT_TRANSLATE_NOOP("Form1", "Walk-Up Keystrokes "), QT_TRANSLATE_NOOP("Form1", "About")};
 
 constexpr const char *pageCaption(Page page)
 {
@@ -86,31 +94,33 @@ struct NumberSetting {
     const char *showLabel; // ostraval-ctl show
 };
 
-inline constexpr const char *kValueMessage = "The value must be between %1 and %2!";
-inline constexpr const char *kDelayMessage = "Delay must be in the range of %1-%2 seconds!";
+//: %1 and %2 are the lowest and the highest value allowed
+inline constexpr const char *kValueMessage = QT_TRANSLATE_NOOP("Form1", "The value must be between %1 and %2!");
+//: %1 and %2 are the shortest and the longest delay allowed, in seconds
+inline constexpr const char *kDelayMessage = QT_TRANSLATE_NOOP("Form1", "Delay must be in the range of %1-%2 seconds!");
 
 inline constexpr std::array<NumberSetting, 7> kNumbers = {{
     {"", "detection_range", [](Configuration &c) -> int16_t & { return c.sonar.MaxDist; }, {14, 60},
-     "MaxDist", "Detection range (24-42 inches)", Page::InitialSetup, Check::OnLeaving, kValueMessage,
-     ResetTo::Factory, Reading::Strict, Reading::Leading, "Detection range (inches)"},
+     "MaxDist", QT_TRANSLATE_NOOP("Form1", "Detection range (24-42 inches)"), Page::InitialSetup, Check::OnLeaving, kValueMessage,
+     ResetTo::Factory, Reading::Strict, Reading::Leading, QT_TRANSLATE_NOOP("ostraval-ctl", "Detection range (inches)")},
     {"", "walk_away_delay", [](Configuration &c) -> int16_t & { return c.sonar.ORDBTm; }, {0, 255},
-     "ORDBTm", "Walk-Away Delay before sending keystrokes", Page::InitialSetup, Check::OnLeaving,
-     kValueMessage, ResetTo::Zero, Reading::Strict, Reading::Leading, "Walk-away delay (s)"},
+     "ORDBTm", QT_TRANSLATE_NOOP("Form1", "Walk-Away Delay before sending keystrokes"), Page::InitialSetup, Check::OnLeaving,
+     kValueMessage, ResetTo::Zero, Reading::Strict, Reading::Leading, QT_TRANSLATE_NOOP("ostraval-ctl", "Walk-away delay (s)")},
     {"", "walk_up_delay", [](Configuration &c) -> int16_t & { return c.sonar.IRDBTm; }, {0, 255},
-     "IRDBTm", "Walk-Up Delay before sending keystrokes", Page::InitialSetup, Check::OnLeaving,
-     kValueMessage, ResetTo::Zero, Reading::Strict, Reading::Leading, "Walk-up delay (s)"},
+     "IRDBTm", QT_TRANSLATE_NOOP("Form1", "Walk-Up Delay before sending keystrokes"), Page::InitialSetup, Check::OnLeaving,
+     kValueMessage, ResetTo::Zero, Reading::Strict, Reading::Leading, QT_TRANSLATE_NOOP("ostraval-ctl", "Walk-up delay (s)")},
     {"", "power_up_delay", [](Configuration &c) -> int16_t & { return c.sonar.StartDly; }, {0, 255},
-     "StartDly", "Power-up Delay ", Page::InitialSetup, Check::OnLeaving, kValueMessage, ResetTo::Zero,
-     Reading::Strict, Reading::Leading, "Power-up delay (s)"},
+     "StartDly", QT_TRANSLATE_NOOP("Form1", "Power-up Delay "), Page::InitialSetup, Check::OnLeaving, kValueMessage, ResetTo::Zero,
+     Reading::Strict, Reading::Leading, QT_TRANSLATE_NOOP("ostraval-ctl", "Power-up delay (s)")},
     {"idle", "rate", [](Configuration &c) -> int16_t & { return c.idle.PressRate; }, {0, 255},
-     "PressRate", "Keep Alive Rate (0-255)", Page::About, Check::OnLeaving, kValueMessage,
-     ResetTo::Zero, Reading::Strict, Reading::Strict, "Idle rate"},
+     "PressRate", QT_TRANSLATE_NOOP("Form1", "Keep Alive Rate (0-255)"), Page::About, Check::OnLeaving, kValueMessage,
+     ResetTo::Zero, Reading::Strict, Reading::Strict, QT_TRANSLATE_NOOP("ostraval-ctl", "Idle rate")},
     {"walk_away", "key_delay", [](Configuration &c) -> int16_t & { return c.walkAway.InterKeyDelay; },
-     {0, 255}, "InterKeyDelay", "Key delay", Page::WalkAway, Check::OnChange, kDelayMessage,
-     ResetTo::Zero, Reading::Leading, Reading::Strict, "Walk-away key delay (s)"},
+     {0, 255}, "InterKeyDelay", QT_TRANSLATE_NOOP("Form1", "Key delay"), Page::WalkAway, Check::OnChange, kDelayMessage,
+     ResetTo::Zero, Reading::Leading, Reading::Strict, QT_TRANSLATE_NOOP("ostraval-ctl", "Walk-away key delay (s)")},
     {"walk_up", "key_delay", [](Configuration &c) -> int16_t & { return c.walkUp.InterKeyDelay; },
-     {0, 255}, "InterKeyDelayUp", "Key delay", Page::WalkUp, Check::OnChange, kDelayMessage,
-     ResetTo::Zero, Reading::Leading, Reading::Strict, "Walk-up key delay (s)"},
+     {0, 255}, "InterKeyDelayUp", QT_TRANSLATE_NOOP("Form1", "Key delay"), Page::WalkUp, Check::OnChange, kDelayMessage,
+     ResetTo::Zero, Reading::Leading, Reading::Strict, QT_TRANSLATE_NOOP("ostraval-ctl", "Walk-up key delay (s)")},
 }};
 
 constexpr const NumberSetting &setting(Numeric which)
@@ -238,20 +248,20 @@ struct SlotSetting {
 };
 
 inline constexpr std::array<SlotSetting, kSlotCount> kSlots = {{
-    {"Keystroke 1", "Key1Code", Page::WalkAway, Reading::Strict, Reading::Strict},
-    {"Keystroke 2", "Key2Code", Page::WalkAway, Reading::Strict, Reading::Strict},
-    {"Keystroke 3", "Key3Code", Page::WalkAway, Reading::Strict, Reading::Strict},
-    {"Keystroke 4", "Key4Code", Page::WalkAway, Reading::Strict, Reading::Strict},
-    {"Keystroke 5", "Key5Code", Page::WalkAway, Reading::Strict, Reading::Strict},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 1"), "Key1Code", Page::WalkAway, Reading::Strict, Reading::Strict},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 2"), "Key2Code", Page::WalkAway, Reading::Strict, Reading::Strict},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 3"), "Key3Code", Page::WalkAway, Reading::Strict, Reading::Strict},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 4"), "Key4Code", Page::WalkAway, Reading::Strict, Reading::Strict},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 5"), "Key5Code", Page::WalkAway, Reading::Strict, Reading::Strict},
     // The idle frame's code text stands hidden on the window.
-    {"Idle Keystroke", "Key6Code", Page::About, Reading::Leading, Reading::Strict},
-    {"Keystroke 1", "Text4(0)", Page::WalkUp, Reading::Strict, Reading::Leading},
-    {"Keystroke 2", "Text4(1)", Page::WalkUp, Reading::Strict, Reading::Leading},
-    {"Keystroke 3", "Text4(2)", Page::WalkUp, Reading::Strict, Reading::Leading},
-    {"Keystroke 4", "Text4(3)", Page::WalkUp, Reading::Strict, Reading::Leading},
-    {"Keystroke 5", "Text4(4)", Page::WalkUp, Reading::Strict, Reading::Leading},
+    {QT_TRANSLATE_NOOP("Form1", "Idle Keystroke"), "Key6Code", Page::About, Reading::Leading, Reading::Strict},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 1"), "Text4(0)", Page::WalkUp, Reading::Strict, Reading::Leading},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 2"), "Text4(1)", Page::WalkUp, Reading::Strict, Reading::Leading},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 3"), "Text4(2)", Page::WalkUp, Reading::Strict, Reading::Leading},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 4"), "Text4(3)", Page::WalkUp, Reading::Strict, Reading::Leading},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 5"), "Text4(4)", Page::WalkUp, Reading::Strict, Reading::Leading},
     // Out of sight; neither compared nor written.
-    {"Keystroke 6", "Text4(5)", Page::WalkUp, Reading::Strict, Reading::Strict},
+    {QT_TRANSLATE_NOOP("Form1", "Keystroke 6"), "Text4(5)", Page::WalkUp, Reading::Strict, Reading::Strict},
 }};
 
 // --- Keystrokes -------------------------------------------------------------------
@@ -265,7 +275,8 @@ struct IdleKeySetting {
     const char *showLabel;
 };
 
-inline constexpr IdleKeySetting kIdleKey = {"idle", "key", kIdleSlot, Numeric::IdleRate, "Idle keystroke"};
+inline constexpr IdleKeySetting kIdleKey = {"idle", "key", kIdleSlot, Numeric::IdleRate,
+                                          QT_TRANSLATE_NOOP("ostraval-ctl", "Idle keystroke")};
 
 // The two keystroke sequences.
 struct SequenceSetting {
@@ -280,9 +291,9 @@ struct SequenceSetting {
 
 inline constexpr std::array<SequenceSetting, 2> kKeySequences = {{
     {"walk_away", &Configuration::walkAway, Numeric::WalkAwayKeyDelay, kWalkAwaySlot0, "KeyCount",
-     Reading::Strict, "Walk-away keys"},
+     Reading::Strict, QT_TRANSLATE_NOOP("ostraval-ctl", "Walk-away keys")},
     {"walk_up", &Configuration::walkUp, Numeric::WalkUpKeyDelay, kWalkUpSlot0, "KeyCountUp",
-     Reading::Leading, "Walk-up keys"},
+     Reading::Leading, QT_TRANSLATE_NOOP("ostraval-ctl", "Walk-up keys")},
 }};
 
 // A profile's members of a sequence's keys: positions [0] to [4].

@@ -15,12 +15,14 @@ namespace config {
 namespace {
 
 // A text a write reads, where its value goes, and what a message calls it.
+// A numeric setting's value must lie within its bounds.
 struct WrittenText {
     QLineEdit *text;
     Reading reading;
     const char *caption;
     Page page;
     int16_t *word;
+    const Bounds *bounds = nullptr;
 };
 
 // The numeric settings that the record holds.
@@ -29,7 +31,8 @@ void addNumbers(std::vector<WrittenText> &texts, const FormControls &c, Configur
                 Record Configuration::*record)
 {
     forEachNumberIn(record, [&](const NumberSetting &field) {
-        texts.push_back({c.number(field), field.write, field.caption, field.page, &field.word(packed)});
+        texts.push_back({c.number(field), field.write, field.caption, field.page, &field.word(packed),
+                         &field.bounds});
     });
 }
 
@@ -55,9 +58,19 @@ std::vector<WrittenText> writtenTexts(const FormControls &c, Configuration &pack
     return texts;
 }
 
-std::optional<int16_t> readText(const QLineEdit *text, Reading reading)
+// The value the write sends; empty when the text cannot be read, or when
+// its value lies outside the setting's bounds. The checks as the user types
+// read the leading number with "." as decimal point, the write may read the
+// whole text in the user's locale: under German "255,5" passes the check as
+// 255 but is written as 256, which a 0-255 field cannot hold.
+std::optional<int16_t> readText(const WrittenText &written)
 {
-    return reading == Reading::Strict ? strictWholeNumber(text->text()) : leadingNumberRounded(text->text());
+    const QString text = written.text->text();
+    const std::optional<int16_t> value =
+        written.reading == Reading::Strict ? strictWholeNumber(text) : leadingNumberRounded(text);
+    if (value && written.bounds && !written.bounds->holds(*value))
+        return std::nullopt;
+    return value;
 }
 
 // A caption or a page as messages name it: without the blank that ends some.
@@ -71,10 +84,11 @@ QString named(const char *text)
 std::optional<UnreadableField> readTexts(const FormControls &c, Configuration &packed)
 {
     for (const WrittenText &written : writtenTexts(c, packed)) {
-        const std::optional<int16_t> value = readText(written.text, written.reading);
+        const std::optional<int16_t> value = readText(written);
         if (!value)
             return UnreadableField{written.text->objectName(), named(written.caption),
-                                   named(pageCaption(written.page)), written.text->text()};
+                                   named(pageCaption(written.page)), written.text->text(),
+                                   written.caption, pageCaption(written.page)};
         *written.word = *value;
     }
     return std::nullopt;

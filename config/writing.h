@@ -15,6 +15,10 @@ struct UnreadableField {
     QString caption; // what the user sees beside it, for example "Key delay"
     QString page;    // the tab page it stands on, for example "Walk-Away Keystrokes"
     QString text;    // the text that could not be read
+    // The caption and the page as the settings table holds them, which the
+    // window translates.
+    const char *captionSource = nullptr;
+    const char *pageSource = nullptr;
 };
 
 // Packs the controls into the four records and has the exchange send and

@@ -1,5 +1,8 @@
 // ostraval-ctl: the sensor's configuration from the command line.
+#include "catalogues.h"
 #include "commands.h"
+
+#include <QCoreApplication>
 
 #include <QStringList>
 
@@ -31,6 +34,9 @@ void holdClosedStandardStreams()
 int main(int argc, char *argv[])
 {
     holdClosedStandardStreams();
+    // Messages and labels in the user's language; JSON answers stay English.
+    QCoreApplication application(argc, argv);
+    i18n::installTranslators(application);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

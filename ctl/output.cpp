@@ -1,5 +1,6 @@
 #include "output.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -28,7 +29,7 @@ QJsonObject problemJson(const profile::Refusal &problem)
 QJsonObject errorJson(const Failure &failure)
 {
     QJsonObject error{{QStringLiteral("status"), failure.status},
-                      {QStringLiteral("message"), failure.message}};
+                      {QStringLiteral("message"), failure.message.english()}};
     if (failure.call) {
         error[QStringLiteral("call")] = failure.call->call;
         error[QStringLiteral("errno")] = static_cast<qint64>(failure.call->error);
@@ -68,6 +69,11 @@ bool outputFailed()
     return g_outputError != 0;
 }
 
+QString shown(const char *source)
+{
+    return QCoreApplication::translate("ostraval-ctl", source);
+}
+
 void complain(const QString &message)
 {
     const QByteArray line =
@@ -84,16 +90,18 @@ int fail(const Failure &failure)
 {
     for (const profile::Refusal &problem : failure.problems)
         complain(problem.message);
-    if (failure.problems.total() > failure.problems.listed().size())
-        complain(QStringLiteral("... and %1 more problems")
-                     .arg(failure.problems.total() - failure.problems.listed().size()));
-    complain(failure.message);
+    const auto unlisted = failure.problems.total() - failure.problems.listed().size();
+    if (unlisted > 0)
+        complain(message(QT_TRANSLATE_N_NOOP("ostraval-ctl", "... and %n more problems"),
+                         static_cast<int>(unlisted))
+                     .shown());
+    complain(failure.message.shown());
     if (!g_failure)
         g_failure = failure;
     return failure.status;
 }
 
-int fail(int status, const QString &message)
+int fail(int status, const i18n::Message &message)
 {
     return fail(Failure{status, message, std::nullopt, {}});
 }
@@ -102,7 +110,8 @@ int finish(int status)
 {
     if (g_json && status >= kRefused)
         printJson(errorJson(
-            g_failure.value_or(Failure{status, QStringLiteral("failed"), std::nullopt, {}})));
+            g_failure.value_or(Failure{status, message(QT_TRANSLATE_NOOP("ostraval-ctl", "failed")),
+                                       std::nullopt, {}})));
     errno = 0;
     if (std::fflush(stdout) != 0 && g_outputError == 0)
         g_outputError = errno != 0 ? errno : EIO;
@@ -111,7 +120,8 @@ int finish(int status)
         g_outputError = errno != 0 ? errno : EIO;
     if (g_outputError == 0)
         return status;
-    complain(QStringLiteral("standard output: cannot write: %1")
+    //: %1 is the system's reason ("No space left on device")
+    complain(shown(QT_TRANSLATE_NOOP("ostraval-ctl", "standard output: cannot write: %1"))
                  .arg(QString::fromLocal8Bit(std::strerror(g_outputError))));
     return kOutputFailed;
 }

@@ -3,6 +3,7 @@
 // and its exit statuses.
 #pragma once
 
+#include "catalogues.h"
 #include "profile.h"
 #include "sensor.h"
 
@@ -37,13 +38,24 @@ void printOutRaw(const QByteArray &bytes);
 void printJson(const QJsonObject &object);
 bool outputFailed();
 
+// A message of the tool, marked where it stands with
+// QT_TRANSLATE_NOOP("ostraval-ctl", ...) (QT_TRANSLATE_N_NOOP with a count):
+// translated for people, kept in English for the JSON answers.
+inline i18n::Message message(const char *source, int n = -1)
+{
+    return i18n::Message("ostraval-ctl", source, n);
+}
+
+// A text for people only (help, labels), translated.
+QString shown(const char *source);
+
 // One message line on standard error, after the program's name.
 void complain(const QString &message);
 
 // Why a command did not do its work.
 struct Failure {
     int status = kRefused;
-    QString message;                   // the line on standard error
+    i18n::Message message;             // the line on standard error (shown), in JSON (English)
     std::optional<SensorFailure> call; // a library call that failed
     profile::Refusals problems;        // a refused profile or assignment, one per fault
 };
@@ -59,7 +71,7 @@ void answerFailuresInJson(bool json);
 // Reports the failure on standard error (and keeps it for the JSON answer);
 // its status.
 int fail(const Failure &failure);
-int fail(int status, const QString &message);
+int fail(int status, const i18n::Message &message);
 
 // Ends the run: the JSON answer of a failure, then standard output flushed,
 // closed and checked. The exit status: `status`, or kOutputFailed when

@@ -57,11 +57,13 @@ QString bar(int distance, int detectionRange)
 
 QString barLine(const ObjRangeInfo &info, int detectionRange)
 {
-    return QStringLiteral("%1 %2 in (range %3 in) %4")
+    //: %1 is the bar, %2 the measured distance, %3 the detection range, in inches
+    const char *const inRange = QT_TRANSLATE_NOOP("ostraval-ctl", "%1 %2 in (range %3 in) in range");
+    const char *const outOfRange = QT_TRANSLATE_NOOP("ostraval-ctl", "%1 %2 in (range %3 in) out of range");
+    return shown(info.bInRange ? inRange : outOfRange)
         .arg(bar(info.wCurrRange, detectionRange))
         .arg(info.wCurrRange, 3)
-        .arg(detectionRange)
-        .arg(info.bInRange ? QStringLiteral("in range") : QStringLiteral("out of range"));
+        .arg(detectionRange);
 }
 
 constexpr const char *kHideCursor = "\x1b[?25l";
@@ -72,12 +74,14 @@ constexpr const char *kClearLine = "\r\x1b[K";
 
 static QString yesNo(int16_t flag)
 {
-    return flag ? QStringLiteral("yes") : QStringLiteral("no");
+    return flag ? shown(QT_TRANSLATE_NOOP("ostraval-ctl", "yes")) : shown(QT_TRANSLATE_NOOP("ostraval-ctl", "no"));
 }
 
 QString plainLine(const ObjRangeInfo &info)
 {
-    return QStringLiteral("range %1 inches, in range: %2, in-range pending: %3, out-of-range pending: %4")
+    //: %1 is the measured distance, %2 to %4 are "yes" or "no"
+    return shown(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                   "range %1 inches, in range: %2, in-range pending: %3, out-of-range pending: %4"))
         .arg(info.wCurrRange)
         .arg(yesNo(info.bInRange), yesNo(info.bInRangePend), yesNo(info.bOutRangePend));
 }
@@ -110,7 +114,9 @@ int showRange(Sensor &sensor, const RangeOptions &options)
         if (const auto failure = sensor.range(info)) {
             if (drawBar)
                 printOutRaw("\n");
-            status = fail(Failure{kSensorFailed, QStringLiteral("cannot read the range: ") + failureText(*failure),
+            status = fail(Failure{kSensorFailed,
+                                  message(QT_TRANSLATE_NOOP("ostraval-ctl", "cannot read the range: %1"))
+                                      .arg(failureText(*failure)),
                                   *failure, {}});
             break;
         }

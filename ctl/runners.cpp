@@ -14,37 +14,46 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+
 namespace ctl {
 
 namespace {
 
 // --- Reading and changing the sensor ----------------------------------------
 
-int failCall(int status, const QString &what, const SensorFailure &failure)
+// `what` holds %1 for the failed call.
+int failCall(int status, const i18n::Message &what, const SensorFailure &failure)
 {
-    return fail(Failure{status, what + failureText(failure), failure, {}});
+    return fail(Failure{status, what.arg(failureText(failure)), failure, {}});
 }
 
 int failWrite(const WriteFailure &failed)
 {
-    QString message =
-        failureText(failed.failure) +
-        QStringLiteral("; nothing was committed: the stored configuration is as it was");
-    if (failed.reload)
-        message +=
-            QStringLiteral("; while taking back the stored configuration, ") +
-            failureText(*failed.reload) +
-            QStringLiteral("; the sensor works with uncommitted values until it is restarted");
-    return fail(Failure{kSensorFailed, message, failed.failure, {}});
+    //: %1 is the failed call ("SetSonarParms failed: sensor error 2 (...)")
+    const i18n::Message uncommitted =
+        message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1; nothing was committed: the stored "
+                                                  "configuration is as it was"));
+    //: %1 is the failed call, %2 the failed call that was to take the stored configuration back
+    const i18n::Message notTakenBack = message(QT_TRANSLATE_NOOP(
+        "ostraval-ctl", "%1; nothing was committed: the stored configuration is as it was; while "
+                        "taking back the stored configuration, %2; the sensor works with "
+                        "uncommitted values until it is restarted"));
+    const i18n::Message text = failed.reload ? notTakenBack.arg(failureText(failed.failure))
+                                                   .arg(failureText(*failed.reload))
+                                             : uncommitted.arg(failureText(failed.failure));
+    return fail(Failure{kSensorFailed, text, failed.failure, {}});
 }
 
 // Connects and reads the stored configuration; an exit status on failure.
 std::optional<int> connectAndRead(Sensor &sensor, Records &records)
 {
     if (const auto failure = sensor.connect())
-        return failCall(kSensorFailed, QStringLiteral("cannot reach the sensor: "), *failure);
+        return failCall(kSensorFailed, message(QT_TRANSLATE_NOOP("ostraval-ctl", "cannot reach the sensor: %1")),
+                        *failure);
     if (const auto failure = sensor.readStored(records))
-        return failCall(kSensorFailed, QStringLiteral("cannot read the stored configuration: "),
+        return failCall(kSensorFailed,
+                        message(QT_TRANSLATE_NOOP("ostraval-ctl", "cannot read the stored configuration: %1")),
                         *failure);
     return std::nullopt;
 }
@@ -57,7 +66,8 @@ QJsonObject exported(const Records &records, QJsonArray *warningsJson = nullptr)
     QStringList warnings;
     QJsonObject profile = profile::profileOf(records, &warnings);
     for (const QString &warning : warnings)
-        complain(QStringLiteral("warning: ") + warning);
+        //: %1 is the warning
+        complain(shown(QT_TRANSLATE_NOOP("ostraval-ctl", "warning: %1")).arg(warning));
     if (warningsJson)
         *warningsJson = QJsonArray::fromStringList(warnings);
     return profile;
@@ -98,14 +108,15 @@ void reportOutcome(const Records &before, const Records &after, bool check, bool
     }
     for (const profile::Difference &difference : differences)
         printOut(profile::differenceLine(difference));
+    const int count = static_cast<int>(differences.size());
     if (!changed)
-        printOut(QStringLiteral("No change: the sensor already holds these values."));
+        printOut(shown(QT_TRANSLATE_NOOP("ostraval-ctl", "No change: the sensor already holds these values.")));
     else if (check)
-        printOut(QStringLiteral("Check only: %1 field(s) would change; nothing was sent.")
-                     .arg(differences.size()));
+        printOut(QCoreApplication::translate(
+            "ostraval-ctl", "Check only: %n field(s) would change; nothing was sent.", nullptr, count));
     else
-        printOut(
-            QStringLiteral("Changed: %1 field(s) written and committed.").arg(differences.size()));
+        printOut(QCoreApplication::translate("ostraval-ctl", "Changed: %n field(s) written and committed.",
+                                             nullptr, count));
 }
 
 // Sends the wanted configuration when it differs from the stored one.
@@ -123,18 +134,35 @@ int changeTo(Sensor &sensor, const Records &stored, const Records &wanted, const
 
 // --- Profiles -------------------------------------------------------------------
 
-// "profile refused (50000 problems, the first 20 named); nothing was sent"
-int refuse(const QString &prefix, const QString &what, const profile::Refusals &refusals)
+// What was refused, as a whole sentence: "few" when every problem is named,
+// "many" (%n problems, %1 of them named) otherwise.
+struct RefusalText {
+    const char *few;
+    const char *many;
+};
+
+//: %1 is the profile's file
+constexpr RefusalText kProfileRefused = {
+    QT_TRANSLATE_NOOP("ostraval-ctl", "%1: profile refused; nothing was sent"),
+    QT_TRANSLATE_N_NOOP("ostraval-ctl", "%2: profile refused (%n problems, the first %1 named); nothing was sent")};
+constexpr RefusalText kAssignmentsRefused = {
+    QT_TRANSLATE_NOOP("ostraval-ctl", "assignments refused; nothing was sent"),
+    QT_TRANSLATE_N_NOOP("ostraval-ctl", "assignments refused (%n problems, the first %1 named); nothing was sent")};
+constexpr RefusalText kValuesRefused = {
+    QT_TRANSLATE_NOOP("ostraval-ctl", "values refused; nothing was sent"),
+    QT_TRANSLATE_N_NOOP("ostraval-ctl", "values refused (%n problems, the first %1 named); nothing was sent")};
+
+// "profile refused (50000 problems, the first 20 named); nothing was sent";
+// `file` names the profile's file, if any.
+int refuse(const RefusalText &what, const profile::Refusals &refusals, const QString &file = QString())
 {
-    const QString counted = refusals.total() > refusals.listed().size()
-                                ? QStringLiteral(" (%1 problems, the first %2 named)")
-                                      .arg(refusals.total())
-                                      .arg(refusals.listed().size())
-                                : QString();
-    return fail(Failure{kRefused,
-                        prefix + what + QStringLiteral(" refused") + counted +
-                            QStringLiteral("; nothing was sent"),
-                        std::nullopt, refusals});
+    const qsizetype listed = refusals.listed().size();
+    i18n::Message text = refusals.total() > listed
+                             ? message(what.many, static_cast<int>(refusals.total())).arg(listed)
+                             : message(what.few);
+    if (!file.isEmpty())
+        text = text.arg(file);
+    return fail(Failure{kRefused, text, std::nullopt, refusals});
 }
 
 // The profile in a file, checked as a whole before the sensor is asked.
@@ -152,7 +180,7 @@ std::optional<QJsonObject> readProfile(const QString &name)
     if (!refusals.isEmpty()) {
         for (profile::Refusal &refusal : refusals)
             refusal.message = shownName(name) + QStringLiteral(": ") + refusal.message;
-        refuse(shownName(name) + QStringLiteral(": "), QStringLiteral("profile"), refusals);
+        refuse(kProfileRefused, refusals, shownName(name));
         return std::nullopt;
     }
     return profile;
@@ -211,7 +239,8 @@ void printShow(const QJsonObject &p, int32_t firmware, const ObjRangeInfo &range
         const QString member = QLatin1String(name);
         return profile::valueAt(p, *section == '\0' ? member : QLatin1String(section) + QLatin1Char('.') + member);
     };
-    QList<std::pair<const char *, QString>> lines = {{"Firmware version", firmwareText(firmware)}};
+    QList<std::pair<const char *, QString>> lines = {
+        {QT_TRANSLATE_NOOP("ostraval-ctl", "Firmware version"), firmwareText(firmware)}};
     const auto numbersIn = [&](const char *section) {
         for (const config::NumberSetting &field : config::kNumbers)
             if (qstrcmp(field.section, section) == 0)
@@ -223,7 +252,7 @@ void printShow(const QJsonObject &p, int32_t firmware, const ObjRangeInfo &range
     for (const config::LedSetting &led : config::kLeds)
         leds << QLatin1String(led.name) +
                     (value(config::kLedsName, led.name).toBool() ? QStringLiteral(" on") : QStringLiteral(" off"));
-    lines << std::pair{"LEDs", leds.join(QStringLiteral(", "))};
+    lines << std::pair{QT_TRANSLATE_NOOP("ostraval-ctl", "LEDs"), leds.join(QStringLiteral(", "))};
     lines << std::pair{config::kIdleKey.showLabel,
                        profile::valueText(value(config::kIdleKey.section, config::kIdleKey.name))};
     numbersIn(config::kIdleKey.section);
@@ -231,11 +260,15 @@ void printShow(const QJsonObject &p, int32_t firmware, const ObjRangeInfo &range
         lines << std::pair{sequence.showLabel, keysText(value(sequence.section, config::kKeysName))};
         numbersIn(sequence.section);
     }
-    lines << std::pair{"Measured", plainLine(range)};
+    //: The measured distance and in-range flags
+    lines << std::pair{QT_TRANSLATE_NOOP("ostraval-ctl", "Measured"), plainLine(range)};
+    // The values line up in one column after the longest label, whose
+    // length depends on the language; at least 26 characters wide.
+    qsizetype width = 26;
+    for (const auto &line : lines)
+        width = std::max(width, shown(line.first).size() + 1);
     for (const auto &[label, text] : lines)
-        printOut(QStringLiteral("%1 %2")
-                     .arg(QString::fromLatin1(label) + QLatin1Char(':'), -26)
-                     .arg(text));
+        printOut(QStringLiteral("%1 %2").arg(shown(label) + QLatin1Char(':'), -width).arg(text));
 }
 
 // Records whose every keystroke is set, so that every path into a keystroke
@@ -260,7 +293,8 @@ int runShow(const Arguments &args)
         return *status;
     ObjRangeInfo range{};
     if (const auto failure = sensor.range(range))
-        return failCall(kSensorFailed, QStringLiteral("cannot read the range: "), *failure);
+        return failCall(kSensorFailed, message(QT_TRANSLATE_NOOP("ostraval-ctl", "cannot read the range: %1")),
+                        *failure);
     QJsonArray warnings;
     QJsonObject profile = exported(records, &warnings);
     if (args.has("--json")) {
@@ -325,11 +359,12 @@ int runGet(const Arguments &args)
         return profile::profileOf(records, nullptr, profile::Layout::Detailed);
     };
     if (profile::valueAt(detailed(everyKeyInUse()), path).isUndefined())
-        return fail(
-            kRefused,
-            QStringLiteral("no field \"%1\"; fields are %2, and the parts of these (for example "
-                           "walk_away.keys[0].name)")
-                .arg(profile::readable(path), profile::fieldPaths().join(QStringLiteral(", "))));
+        //: %1 is the field asked for, %2 the list of fields
+        return fail(kRefused,
+                    message(QT_TRANSLATE_NOOP("ostraval-ctl", "no field \"%1\"; fields are %2, and the parts of "
+                                                              "these (for example walk_away.keys[0].name)"))
+                        .arg(profile::readable(path))
+                        .arg(profile::fieldPaths().join(QStringLiteral(", "))));
     Sensor sensor;
     Records records;
     if (const auto status = connectAndRead(sensor, records))
@@ -353,7 +388,7 @@ int runSet(const Arguments &args)
             malformed.add(*why);
     }
     if (!malformed.isEmpty())
-        return refuse(QString(), QStringLiteral("assignments"), malformed);
+        return refuse(kAssignmentsRefused, malformed);
     Sensor sensor;
     Records stored;
     if (const auto status = connectAndRead(sensor, stored))
@@ -366,7 +401,7 @@ int runSet(const Arguments &args)
     if (const profile::Refusals refusals =
             profile::applyProfile(partial, wanted, profile::Header::None);
         !refusals.isEmpty())
-        return refuse(QString(), QStringLiteral("values"), refusals);
+        return refuse(kValuesRefused, refusals);
     return changeTo(sensor, stored, wanted, args);
 }
 
@@ -375,10 +410,10 @@ int runReset(const Arguments &args)
 {
     const bool check = args.has("--check");
     if (!args.has("--yes") && !check)
-        return fail(
-            kRefused,
-            QStringLiteral("reset returns every setting to its factory value; give --yes to do it, "
-                           "or --check to see what it would change"));
+        return fail(kRefused,
+                    message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                              "reset returns every setting to its factory value; give --yes "
+                                              "to do it, or --check to see what it would change")));
     Sensor sensor;
     Records before;
     if (const auto status = connectAndRead(sensor, before))
@@ -392,7 +427,8 @@ int runReset(const Arguments &args)
             return failWrite(*failure);
         if (const auto failure = sensor.readStored(after))
             return failCall(kSensorFailed,
-                            QStringLiteral("reset done, but cannot read the configuration back: "),
+                            message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                                      "reset done, but cannot read the configuration back: %1")),
                             *failure);
     }
     reportOutcome(before, after, check, args.has("--json"));

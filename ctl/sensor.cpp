@@ -1,6 +1,7 @@
 #include "sensor.h"
 
 #include "exchange.h"
+#include "output.h"
 
 #include <array>
 
@@ -14,15 +15,15 @@ struct ErrorMeaning {
 };
 
 constexpr std::array<ErrorMeaning, 9> kErrorMeanings = {{
-    {KV3_ERR_NONE, "no error number"},
-    {KV3_ERR_NOT_CONNECTED, "the sensor is not connected"},
-    {KV3_ERR_IO, "the sensor did not answer"},
-    {KV3_ERR_NO_SENSOR, "no sensor is attached"},
-    {KV3_ERR_NULL_POINTER, "a record was missing"},
-    {KV3_ERR_BAD_STORE, "the stored configuration is unreadable"},
-    {KV3_ERR_STORE_WRITE, "the stored configuration could not be written"},
-    {KV3_ERR_IN_USE, "the sensor is in use by another program"},
-    {KV3_ERR_LOCK, "the sensor's lock cannot be taken"},
+    {KV3_ERR_NONE, QT_TRANSLATE_NOOP("ostraval-ctl", "no error number")},
+    {KV3_ERR_NOT_CONNECTED, QT_TRANSLATE_NOOP("ostraval-ctl", "the sensor is not connected")},
+    {KV3_ERR_IO, QT_TRANSLATE_NOOP("ostraval-ctl", "the sensor did not answer")},
+    {KV3_ERR_NO_SENSOR, QT_TRANSLATE_NOOP("ostraval-ctl", "no sensor is attached")},
+    {KV3_ERR_NULL_POINTER, QT_TRANSLATE_NOOP("ostraval-ctl", "a record was missing")},
+    {KV3_ERR_BAD_STORE, QT_TRANSLATE_NOOP("ostraval-ctl", "the stored configuration is unreadable")},
+    {KV3_ERR_STORE_WRITE, QT_TRANSLATE_NOOP("ostraval-ctl", "the stored configuration could not be written")},
+    {KV3_ERR_IN_USE, QT_TRANSLATE_NOOP("ostraval-ctl", "the sensor is in use by another program")},
+    {KV3_ERR_LOCK, QT_TRANSLATE_NOOP("ostraval-ctl", "the sensor's lock cannot be taken")},
 }};
 
 SensorFailure failureOf(const exchange::tool::CallFailure &failure)
@@ -46,17 +47,18 @@ std::optional<WriteFailure> failureOf(const std::optional<exchange::tool::StoreF
 
 } // namespace
 
-QString errorMeaning(int32_t error)
+i18n::Message errorMeaning(int32_t error)
 {
     for (const ErrorMeaning &entry : kErrorMeanings)
         if (entry.error == error)
-            return QString::fromLatin1(entry.meaning);
-    return QStringLiteral("an error this program does not know");
+            return message(entry.meaning);
+    return message(QT_TRANSLATE_NOOP("ostraval-ctl", "an error this program does not know"));
 }
 
-QString failureText(const SensorFailure &failure)
+i18n::Message failureText(const SensorFailure &failure)
 {
-    return QStringLiteral("%1 failed: sensor error %2 (%3)")
+    //: %1 is the library function ("SetSonarParms"), %2 the sensor's error number, %3 its meaning
+    return message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1 failed: sensor error %2 (%3)"))
         .arg(failure.call)
         .arg(failure.error)
         .arg(errorMeaning(failure.error));

@@ -4,6 +4,7 @@
 // messages name them.
 #pragma once
 
+#include "catalogues.h"
 #include "records.h"
 
 #include <QString>
@@ -22,9 +23,9 @@ struct SensorFailure {
 };
 
 // What the sensor's error number means, for messages.
-QString errorMeaning(int32_t error);
+i18n::Message errorMeaning(int32_t error);
 // "SetSonarParms failed: sensor error 2 (the sensor did not answer)"
-QString failureText(const SensorFailure &failure);
+i18n::Message failureText(const SensorFailure &failure);
 
 // A failed write or reset: the call that failed and, when reloading the
 // stored configuration afterwards failed too, that call.

@@ -35,6 +35,10 @@ packages+=(gir1.2-gtk-3.0)
 # The screen reader whose speech the accessibility test reads: Orca, run
 # without a speech server (its debug output tells what it would say).
 packages+=(orca)
+# Translations: lupdate and lrelease with their CMake functions, Qt's own
+# catalogues (qtbase_de.qm, ...), and the German and Czech locales that the
+# number-box tests run under.
+packages+=(qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -49,4 +53,24 @@ if [ ${#missing[@]} -gt 0 ]; then
     if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The locales the tests run under besides C.UTF-8, generated once.
+generate=()
+for loc in de_DE.UTF-8 cs_CZ.UTF-8; do
+    if ! locale -a 2>/dev/null | grep -qix "${loc/UTF-8/utf8}"; then
+        generate+=("$loc")
+    fi
+done
+if [ ${#generate[@]} -gt 0 ]; then
+    echo "Generating locales: ${generate[*]}"
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    for loc in "${generate[@]}"; do
+        if ! grep -qx "$loc UTF-8" /etc/locale.gen; then
+            $sudo sed -i "s/^# *\($loc UTF-8\)$/\1/" /etc/locale.gen
+            grep -qx "$loc UTF-8" /etc/locale.gen || echo "$loc UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+        fi
+    done
+    $sudo locale-gen
 fi

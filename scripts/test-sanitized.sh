@@ -3,6 +3,9 @@
 # build-asan/ and runs every test there. The first finding stops the test it
 # occurs in and fails this script.
 set -euo pipefail
+# The tests run in a pinned locale, whatever the desk's language; the tests
+# of a language set their own.
+export LC_ALL=C.UTF-8 LANGUAGE=
 cd "$(dirname "$0")/.."
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTRAVAL_SANITIZE=ON
 cmake --build build-asan -j "$(nproc)"

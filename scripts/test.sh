@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Builds the project and runs every test.
 set -euo pipefail
+# The tests run in a pinned locale, whatever the desk's language; the tests
+# of a language set their own.
+export LC_ALL=C.UTF-8 LANGUAGE=
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 cd build

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,23 +18,40 @@
 
 namespace {
 
-const char *const kWriteTitle = "Zelvora USB Write Parameters";
-const char *const kOkPrompt = "The changes were not written to the device.  Do you want to write "
-                              "the changes and continue ?";
-const char *const kCancelPrompt = "The changes were not written to the device.  Do you want to "
-                                  "leave without writing the changes and continue ?";
-const char *const kApplyPrompt = "The changes are about to be written to the device.  Do you want "
-                                 "to write the changes?";
+const char *const kWriteTitle = QT_TRANSLATE_NOOP("Form1", "Zelvora USB Write Parameters");
+const char *const kOkPrompt =
+    QT_TRANSLATE_NOOP("Form1", "The changes were not written to the device.  Do you want to write "
+                               "the changes and continue ?");
+const char *const kCancelPrompt =
+    QT_TRANSLATE_NOOP("Form1", "The changes were not written to the device.  Do you want to "
+                               "leave without writing the changes and continue ?");
+const char *const kApplyPrompt =
+    QT_TRANSLATE_NOOP("Form1", "The changes are about to be written to the device.  Do you want "
+                               "to write the changes?");
 const char *const kAdvancedWarning =
-    "Enter Power-up delay is rarely required.  Setting this when not needed will cause problems "
-    "with the USB registration process.  Proceed with Caution!";
+    QT_TRANSLATE_NOOP("Form1", "Enter Power-up delay is rarely required.  Setting this when not needed "
+                               "will cause problems with the USB registration process.  Proceed with "
+                               "Caution!");
+
+QString shown(const char *text)
+{
+    return QCoreApplication::translate("Form1", text);
+}
+
+// A caption or a page as messages name it: without the blank that ends some.
+QString named(const char *text)
+{
+    return shown(text).trimmed();
+}
 
 QString unreadableMessage(const config::UnreadableField &field)
 {
-    return QStringLiteral("\"%1\" in \"%2\" on the page \"%3\" is not a whole number the sensor "
-                          "can store.\n\nNothing was written to the device. Correct the value "
-                          "and write again.")
-        .arg(field.text, field.caption, field.page);
+    //: %1 is the text in the box, %2 the box's caption, %3 the page's tab
+    return QCoreApplication::translate("Form1",
+                                       "\"%1\" in \"%2\" on the page \"%3\" is not a whole number the sensor "
+                                       "can store.\n\nNothing was written to the device. Correct the value "
+                                       "and write again.")
+        .arg(field.text, named(field.captionSource), named(field.pageSource));
 }
 
 } // namespace
@@ -66,7 +84,7 @@ bool Form1::WriteConfig()
 
 bool Form1::confirm(const QString &prompt)
 {
-    return ask(ui::confirmationBox(prompt, QLatin1String(kWriteTitle))) == ui::MsgAnswer::Yes;
+    return ask(ui::confirmationBox(prompt, shown(kWriteTitle))) == ui::MsgAnswer::Yes;
 }
 
 void Form1::disconnectAndClose()
@@ -99,7 +117,7 @@ void Form1::Command2_Click()
 {
     checkEditStillInItsBox();
     if (c_.ConfigChanged->isChecked()) {
-        if (!confirm(QLatin1String(kOkPrompt)))
+        if (!confirm(shown(kOkPrompt)))
             return;
         // A write refused for a text it cannot read keeps the window open,
         // so that the edits are not lost.
@@ -120,7 +138,7 @@ void Form1::closeEvent(QCloseEvent *event)
         // The close box takes no focus: an edit still in its box is checked
         // and compared first, so that the question below knows of it.
         checkEditStillInItsBox();
-        if (c_.ConfigChanged->isChecked() && !confirm(QLatin1String(kCancelPrompt))) {
+        if (c_.ConfigChanged->isChecked() && !confirm(shown(kCancelPrompt))) {
             event->ignore();
             return;
         }
@@ -140,7 +158,7 @@ void Form1::Command4_Click()
                                         : tr("Nothing was written: the sensor is not connected."));
         return;
     }
-    if (!confirm(QLatin1String(kApplyPrompt)))
+    if (!confirm(shown(kApplyPrompt)))
         return;
     // Every step succeeded exactly when the window matches the sensor again.
     if (WriteConfig() && !c_.ConfigChanged->isChecked())
@@ -160,7 +178,7 @@ void Form1::Command6_Click()
         c_.number(config::Numeric::PowerUpDelay)->hide();
         return;
     }
-    ask(ui::noticeBox(QLatin1String(kAdvancedWarning), ui::applicationTitle()));
+    ask(ui::noticeBox(shown(kAdvancedWarning), ui::applicationTitle()));
     w_.Label18->show();
     c_.number(config::Numeric::PowerUpDelay)->show();
 }

@@ -17,7 +17,7 @@
 Form1::Form1(ui::MessageBoxes &boxes, QWidget *parent) : QWidget(parent), boxes_(boxes)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Ostraval Configuration Utility"));
+    setWindowTitle(tr("Ostraval Configuration Utility"));
     setWindowIcon(ui::windowIcon());
     QFont dialogFont = font();
     dialogFont.setPointSizeF(8);

@@ -11,6 +11,7 @@
 #include "settings.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
@@ -40,17 +41,18 @@ namespace {
 const std::vector<ControlRow> &windowControls()
 {
     static const std::vector<ControlRow> table = {
-        {Kind::Label, "Label7", "Ostraval\u00AE Configuration Utility", {1680, 120, 7095, 495}},
-        {Kind::Check, "CheckCnct", "Connect USB Device", {120, 5160, 2100, kLineHeight}, nullptr,
+        {Kind::Label, "Label7", QT_TRANSLATE_NOOP("Form1", "Ostraval\u00AE Configuration Utility"), {1680, 120, 7095, 495}},
+        {Kind::Check, "CheckCnct", QT_TRANSLATE_NOOP("Form1", "Connect USB Device"), {120, 5160, 2100, kLineHeight}, nullptr,
          Disabled},
-        {Kind::Label, "Label10", "Status", {2220, 5160, 600, kLineHeight}, nullptr, AlignRight,
+        {Kind::Label, "Label10", QT_TRANSLATE_NOOP("Form1", "Status"), {2220, 5160, 600, kLineHeight}, nullptr, AlignRight,
          nullptr, "LastErr"},
         {Kind::Text, "LastErr", nullptr, {2880, 5160, 1935, kTextHeight}},
-        {Kind::Check, "ConfigChanged", "Config Changed", {4920, 5160, 1650, kLineHeight}, nullptr,
+        {Kind::Check, "ConfigChanged", QT_TRANSLATE_NOOP("Form1", "Config Changed"), {4920, 5160, 1650, kLineHeight}, nullptr,
          Disabled},
-        {Kind::Button, "Command2", "OK", {6600, 5160, 1215, 375}},
-        {Kind::Button, "Command3", "Cancel", {8040, 5160, 1095, 375}},
-        {Kind::Button, "Command4", "Apply", {9360, 5160, 1095, 375}},
+        {Kind::Button, "Command2", QT_TRANSLATE_NOOP("Form1", "OK"), {6600, 5160, 1215, 375}},
+        {Kind::Button, "Command3", QT_TRANSLATE_NOOP("Form1", "Cancel"), {8040, 5160, 1095, 375}},
+        //: The button that writes the changes to the sensor
+        {Kind::Button, "Command4", QT_TRANSLATE_NOOP("Form1", "Apply"), {9360, 5160, 1095, 375}},
         {Kind::Text, "bInRange", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
         {Kind::Text, "bInRangePend", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
         {Kind::Text, "bOutRangePend", nullptr, {0, 0, 375, kTextHeight}, nullptr, Hidden},
@@ -64,7 +66,7 @@ const std::vector<ControlRow> &windowControls()
 // sight on the window.
 const SlotRow &sixthFrame()
 {
-    static const SlotRow frame = {"Frame6(6)", "Keystroke 6",
+    static const SlotRow frame = {"Frame6(6)", QT_TRANSLATE_NOOP("Form1", "Keystroke 6"),
          {3840, 6840, kFrameWidth, kFrameHeight}, Disabled};
     return frame;
 }
@@ -81,10 +83,16 @@ struct ModifierRow {
 };
 
 constexpr std::array<ModifierRow, 4> kModifierRows = {{
-    {config::LeftShift, config::RightShift, "Shft", "Shift", 600},
-    {config::LeftCtrl, config::RightCtrl, "Ctrl", "Ctrl", 960},
-    {config::LeftAlt, config::RightAlt, "Alt", "Alt", 1320},
-    {config::LeftGui, config::RightGui, "GUI", "GUI", 1680},
+    //: The Shift key modifier, short for a narrow check box
+    {config::LeftShift, config::RightShift, QT_TRANSLATE_NOOP("Form1", "Shft"),
+     //: The Shift key, in a check box's accessible name
+     QT_TRANSLATE_NOOP("Form1", "Shift"), 600},
+    //: The Ctrl key modifier
+    {config::LeftCtrl, config::RightCtrl, QT_TRANSLATE_NOOP("Form1", "Ctrl"), "Ctrl", 960},
+    //: The Alt key modifier
+    {config::LeftAlt, config::RightAlt, QT_TRANSLATE_NOOP("Form1", "Alt"), "Alt", 1320},
+    //: The GUI (Windows, Super) key modifier
+    {config::LeftGui, config::RightGui, QT_TRANSLATE_NOOP("Form1", "GUI"), "GUI", 1680},
 }};
 
 constexpr int kLeftColumn = 360;
@@ -93,6 +101,12 @@ constexpr int kRightColumn = 1080;
 // The window's client area and its tab container, in twips.
 constexpr Twips kClientArea = {0, 0, 10800, 5835};
 constexpr Twips kTabContainer = {120, 720, 10455, 4215};
+
+// A text of the layout tables in the user's language; empty for none.
+QString shown(const char *text)
+{
+    return text ? QCoreApplication::translate("Form1", text) : QString();
+}
 
 // Control array elements are named "Array(index)". The names are joined
 // rather than formatted: some two hundred are made at start-up.
@@ -173,7 +187,7 @@ private:
 
 QWidget *createControl(const ControlRow &entry, QWidget *parent)
 {
-    const QString caption = entry.caption ? QString::fromUtf8(entry.caption) : QString();
+    const QString caption = shown(entry.caption);
     switch (entry.kind) {
     case Kind::Label: {
         auto *label = new QLabel(caption, parent);
@@ -216,11 +230,11 @@ void applyCommon(QWidget *widget, const ControlRow &entry)
 {
     widget->setObjectName(QString::fromLatin1(entry.name));
     if (entry.toolTip) {
-        widget->setToolTip(QString::fromUtf8(entry.toolTip));
+        widget->setToolTip(shown(entry.toolTip));
         widget->setAccessibleDescription(widget->toolTip());
     }
     if (entry.accessibleName)
-        widget->setAccessibleName(QString::fromUtf8(entry.accessibleName));
+        widget->setAccessibleName(shown(entry.accessibleName));
     if (entry.flags & Disabled)
         widget->setEnabled(false);
     if (entry.flags & Hidden)
@@ -260,13 +274,13 @@ void buildControls(const Placer &placer, const std::vector<ControlRow> &table,
 // modifier grid row by row, then the key list and its code text.
 void buildKeystrokeFrame(const Placer &placer, int slot, const SlotRow &entry)
 {
-    const QString slotName = QString::fromLatin1(entry.name);
+    const QString slotName = shown(entry.name);
     const config::SlotSetting &setting = config::kSlots[slot];
-    auto *frame = new QGroupBox(QString::fromLatin1(setting.caption), placer.parentFor(nullptr));
+    auto *frame = new QGroupBox(shown(setting.caption), placer.parentFor(nullptr));
     frame->setObjectName(QLatin1String(entry.frame));
     frame->setAccessibleName(slotName);
     if (entry.toolTip) {
-        frame->setToolTip(QString::fromLatin1(entry.toolTip));
+        frame->setToolTip(shown(entry.toolTip));
         frame->setAccessibleDescription(frame->toolTip());
     }
     placer.place(frame, entry.at);
@@ -278,24 +292,31 @@ void buildKeystrokeFrame(const Placer &placer, int slot, const SlotRow &entry)
         placer.place(widget, at, frame);
     };
     auto columnLabel = [&](const char *array, const char *caption, const Twips &at) {
-        auto *label = new QLabel(QString::fromLatin1(caption), frame);
+        auto *label = new QLabel(shown(caption), frame);
         label->setAlignment(Qt::AlignCenter);
         add(label, elementName(array, slot), QString(), at);
     };
 
-    columnLabel("Label11", "Left", {120, 240, 735, kLineHeight});
-    columnLabel("Label12", "Right", {960, 240, 615, kLineHeight});
+    //: The column of the left-hand modifier keys
+    columnLabel("Label11", QT_TRANSLATE_NOOP("Form1", "Left"), {120, 240, 735, kLineHeight});
+    //: The column of the right-hand modifier keys
+    columnLabel("Label12", QT_TRANSLATE_NOOP("Form1", "Right"), {960, 240, 615, kLineHeight});
     for (const ModifierRow &row : kModifierRows) {
-        const QString modifier = QString::fromLatin1(row.modifier);
-        add(new QCheckBox(QString::fromLatin1(row.caption), frame), modifierBoxName(row.leftBit, slot),
-            slotName + QStringLiteral(" left ") + modifier, {kLeftColumn, row.top, 660, kLineHeight});
+        const QString modifier = shown(row.modifier);
+        add(new QCheckBox(shown(row.caption), frame), modifierBoxName(row.leftBit, slot),
+            //: A modifier check box's accessible name: %1 is the keystroke
+            //: ("Walk-away keystroke 1"), %2 the modifier key ("Shift")
+            QCoreApplication::translate("Form1", "%1 left %2").arg(slotName, modifier),
+            {kLeftColumn, row.top, 660, kLineHeight});
         add(new QCheckBox(frame), modifierBoxName(row.rightBit, slot),
-            slotName + QStringLiteral(" right ") + modifier, {kRightColumn, row.top, 255, kLineHeight});
+            QCoreApplication::translate("Form1", "%1 right %2").arg(slotName, modifier),
+            {kRightColumn, row.top, 255, kLineHeight});
     }
 
     // On some platforms a list is announced by its displayed value; the
     // label related to it, kept out of view, carries its name.
-    const QString listName = slotName + QStringLiteral(" key");
+    //: The key list's accessible name: %1 is the keystroke ("Walk-away keystroke 1")
+    const QString listName = QCoreApplication::translate("Form1", "%1 key").arg(slotName);
     auto *list = new KeyList(frame);
     add(list, keyListName(slot), listName, {120, 2160, 1095, 315});
     auto *listLabel = new QLabel(listName, frame);
@@ -305,14 +326,17 @@ void buildKeystrokeFrame(const Placer &placer, int slot, const SlotRow &entry)
     auto *code = new QLineEdit(QStringLiteral("Text4"), frame);
     const Twips codeAt{1320, 2160, 375, kTextHeight};
     if (slot != config::kIdleSlot) {
-        add(code, QLatin1String(setting.codeText), slotName + QStringLiteral(" code"), codeAt);
+        //: The key code box's accessible name: %1 is the keystroke
+        add(code, QLatin1String(setting.codeText),
+            QCoreApplication::translate("Form1", "%1 code").arg(slotName), codeAt);
         code->setEnabled(!(entry.codeFlags & Disabled));
         code->setHidden(entry.codeFlags & Hidden);
     } else {
         // The idle frame holds the sixth walk-away mask in the code text's
         // place; its own code text stands hidden on the window.
         code->clear();
-        add(code, QStringLiteral("Key6Mods"), slotName + QStringLiteral(" modifiers"), codeAt);
+        add(code, QStringLiteral("Key6Mods"),
+            QCoreApplication::translate("Form1", "%1 modifiers").arg(slotName), codeAt);
         code->setEnabled(false);
         code->hide();
     }
@@ -332,7 +356,7 @@ QTabWidget *buildTabContainer(QWidget *form, int dpi, ControlIndex &index)
     tabs->setGeometry(toPixels(kTabContainer, dpi));
     for (const char *caption : config::kPageCaptions) {
         auto *page = new QWidget;
-        tabs->addTab(page, QString::fromLatin1(caption));
+        tabs->addTab(page, shown(caption));
     }
     tabs->setCurrentIndex(0);
     index.insert(tabs->objectName(), tabs);

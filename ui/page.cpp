@@ -6,13 +6,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace ui {
 
 QString rangeMessage(const config::NumberSetting &field)
 {
-    return QString::fromLatin1(field.rangeMessage).arg(field.bounds.lower).arg(field.bounds.upper);
+    return QCoreApplication::translate("Form1", field.rangeMessage)
+        .arg(field.bounds.lower)
+        .arg(field.bounds.upper);
 }
 
 Page::Page(QObject *window, const PageServices &services) : QObject(window), services_(services)
@@ -34,7 +37,7 @@ void Page::bindLeavingChecks(config::Page page)
 void Page::checkRange(QLineEdit *box, const config::NumberSetting &field)
 {
     if (!field.bounds.holds(config::leadingNumber(box->text()))) {
-        services_.ask(stopBox(rangeMessage(field), QStringLiteral("Zelvora Parameter")));
+        services_.ask(stopBox(rangeMessage(field), QCoreApplication::translate("Form1", "Zelvora Parameter")));
         box->setText(config::decimalText(config::resetValue(field)));
     }
     services_.compareWithSensor();

@@ -2,6 +2,7 @@
 
 #include "contrast.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QIconEngine>
@@ -100,7 +101,7 @@ QPixmap productPicture(QSize size, const QPalette &palette)
     p.setFont(tagline);
     p.setPen(palette.color(QPalette::WindowText));
     p.drawText(QRectF(h * 1.27, h * 0.7, size.width() - h * 1.3, h * 0.25),
-               Qt::AlignLeft | Qt::AlignTop, QStringLiteral("presence sensor"));
+               Qt::AlignLeft | Qt::AlignTop, QCoreApplication::translate("Form1", "presence sensor"));
     return pixmap;
 }
 

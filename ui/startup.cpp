@@ -83,9 +83,10 @@ void Form1::ErReason(const QString &operation)
     const int32_t error = exchange::lastError();
     w_.LastErr->setText(operation + QLatin1Char(' ') + QString::number(error));
     if (error != 0)
-        ask(ui::stopBox(QStringLiteral("An error >") + w_.LastErr->text() +
-                            QStringLiteral(" < was encountered.  Do you want to continue ?"),
-                        QStringLiteral("Zelvora USB Device Error")));
+        //: %1 is the failed operation's name and the sensor's error number ("USB Connect 7")
+        ask(ui::stopBox(tr("An error >%1 < was encountered.  Do you want to continue ?")
+                            .arg(w_.LastErr->text()),
+                        tr("Zelvora USB Device Error")));
 }
 
 namespace {

@@ -27,6 +27,8 @@ void TestCommandLine::arguments_data()
                                             << QString();
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << QString()
                                     << usageError.arg("Unknown option 'bogus'.");
+    QTest::newRow("unknown option with one dash, named whole")
+        << QStringList{"-bogus"} << 2 << QString() << usageError.arg("Unknown option 'bogus'.");
     QTest::newRow("unknown option beside a known one")
         << QStringList{"--help", "-x"} << 2 << QString()
         << usageError.arg("Unknown option 'x'.");

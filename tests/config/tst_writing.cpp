@@ -164,6 +164,8 @@ private slots:
     void sentRecordsAreCommitted();
     void unreadableTextRefusesWrite_data();
     void unreadableTextRefusesWrite();
+    void writeReadingOutsideBounds_data();
+    void writeReadingOutsideBounds();
     void failedCalls_data();
     void failedCalls();
 
@@ -438,6 +440,60 @@ void TestWriting::unreadableTextRefusesWrite()
     QVERIFY(m_controls->form.ConfigChanged->isChecked());
     QCOMPARE(m_controls->text(QStringLiteral("KeyCount"))->text(), QStringLiteral("9"));
     QCOMPARE(m_controls->text(QStringLiteral("KeyCountUp"))->text(), QStringLiteral("9"));
+}
+
+// The checks as the user types read the leading number with "." as decimal
+// point; the write may read the whole text in the user's locale. A value
+// whose write reading falls outside its field's bounds is refused before
+// the first library call, whatever the check made of it.
+void TestWriting::writeReadingOutsideBounds_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("written"); // -1: refused
+
+    QTest::newRow("de: 255,5 rounds to 256") << "de_DE" << "InterKeyDelay" << "255,5" << -1;
+    QTest::newRow("cs: 255,5 rounds to 256") << "cs_CZ" << "InterKeyDelayUp" << "255,5" << -1;
+    QTest::newRow("de: 254,5 rounds to 254") << "de_DE" << "InterKeyDelay" << "254,5" << 254;
+    QTest::newRow("de: -0,5 rounds to 0") << "de_DE" << "InterKeyDelayUp" << "-0,5" << 0;
+    QTest::newRow("de: 3,5 rounds to 4") << "de_DE" << "PressRate" << "3,5" << 4;
+    QTest::newRow("en: 255.5 rounds to 256") << "en_US" << "InterKeyDelay" << "255.5" << -1;
+    QTest::newRow("en: leading 60.5 rounds to 60") << "en_US" << "MaxDist" << "60.5" << 60;
+    QTest::newRow("en: leading 61 lies outside") << "en_US" << "MaxDist" << "61abc" << -1;
+    QTest::newRow("de: leading 13,9 reads 13") << "de_DE" << "MaxDist" << "13,9" << -1;
+}
+
+void TestWriting::writeReadingOutsideBounds()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(int, written);
+
+    QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
+    m_controls->text(control)->setText(text);
+    const QString before = words(everyWordSet());
+
+    const std::optional<config::UnreadableField> refused = write();
+
+    if (written < 0) {
+        QVERIFY(refused);
+        QCOMPARE(refused->control, control);
+        QCOMPARE(refused->text, text);
+        QCOMPARE(calledFunctions(), QStringList{});
+        QCOMPARE(words(kv3sim::stored()), before);
+        return;
+    }
+    QVERIFY(!refused);
+    const config::NumberSetting *field = nullptr;
+    for (const config::NumberSetting &row : config::kNumbers)
+        if (QLatin1String(row.control) == control)
+            field = &row;
+    QVERIFY(field);
+    config::Configuration stored = kv3sim::stored();
+    QCOMPARE(int(field->word(stored)), written);
 }
 
 void TestWriting::failedCalls_data()

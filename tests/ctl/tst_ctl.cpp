@@ -170,6 +170,9 @@ private slots:
     void exportWritesStreamsInPlace();
     void exportRefusesWhatCannotHoldAProfile_data();
     void exportRefusesWhatCannotHoldAProfile();
+    void jsonAnswersInEveryLanguage_data();
+    void jsonAnswersInEveryLanguage();
+    void messagesInTheUsersLanguage();
 
 private:
     Result run(const QStringList &arguments, const QStringList &environment = {}, const Prepare &prepare = {});
@@ -1139,4 +1142,57 @@ void TestCtl::exportRefusesWhatCannotHoldAProfile()
 }
 
 QTEST_GUILESS_MAIN(TestCtl)
+// Scripts read the same JSON on every desk: keys, values and messages stay
+// English whatever the user's language, and so do the exit statuses.
+void TestCtl::jsonAnswersInEveryLanguage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("setting");
+    QTest::newRow("show") << QStringList{"show", "--json"} << QString();
+    QTest::newRow("set --check") << QStringList{"set", "detection_range=20", "walk_away.key_delay=3", "--check", "--json"}
+                                 << QString();
+    QTest::newRow("refused values") << QStringList{"set", "detection_range=99", "leds.in_range=maybe", "--json"}
+                                    << QString();
+    QTest::newRow("reset without --yes") << QStringList{"reset", "--json"} << QString();
+    QTest::newRow("unknown option") << QStringList{"show", "--colour", "--json"} << QString();
+    QTest::newRow("profile that cannot be read") << QStringList{"diff", "{dir}/missing.json", "--json"} << QString();
+    QTest::newRow("failed commit") << QStringList{"set", "detection_range=20", "--json"}
+                                   << "KV3RAPI_SIM_FAIL=WriteCfg:6";
+    QTest::newRow("no sensor") << QStringList{"show", "--json"} << "KV3RAPI_SIM_UNPLUGGED=1";
+}
+
+void TestCtl::jsonAnswersInEveryLanguage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, setting);
+    arguments.replaceInStrings("{dir}", dir_->path());
+    const QStringList english = {"LC_ALL=C.UTF-8", "LANGUAGE=", setting};
+    const Result expected = run(arguments, english);
+    QVERIFY(!expected.out.isEmpty());
+
+    for (const QStringList &language : {QStringList{"LC_ALL=de_DE.UTF-8", "LANGUAGE=de"},
+                                        QStringList{"LC_ALL=C.UTF-8", "LANGUAGE=de"},
+                                        QStringList{"LC_ALL=cs_CZ.UTF-8", "LANGUAGE="}}) {
+        const Result result = run(arguments, language + QStringList{setting});
+        QCOMPARE(result.exitCode, expected.exitCode);
+        QCOMPARE(result.out, expected.out);
+    }
+}
+
+// The catalogue of the user's language is found beside the program in the
+// build tree; the message on standard error is translated, the JSON is not.
+void TestCtl::messagesInTheUsersLanguage()
+{
+    const QStringList german = {"LC_ALL=C.UTF-8", "LANGUAGE=de"};
+    const Result english = run({"reset", "--json"});
+    const Result result = run({"reset", "--json"}, german);
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.out, english.out);
+    QVERIFY2(result.err.contains(QStringLiteral("Werkseinstellung")), qPrintable(result.err));
+
+    const Result help = run({"--help"}, german);
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY2(help.out.startsWith(QStringLiteral("Aufruf: ostraval-ctl")), qPrintable(help.out));
+}
+
 #include "tst_ctl.moc"

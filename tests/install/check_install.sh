@@ -46,6 +46,9 @@ expected_files=(
     share/doc/libkv3rapi-dev/copyright
     share/doc/libkv3rapi-dev/changelog.gz
     share/ostraval/ostraval-profile.schema.json
+    share/ostraval/translations/ostraval_en.qm
+    share/ostraval/translations/ostraval_de.qm
+    share/ostraval/translations/ostraval_cs.qm
     share/bash-completion/completions/ostraval-ctl
 )
 
@@ -145,10 +148,13 @@ check_system_install() {
         || fail "kv3rapi.pc installed under /usr does not name /usr"
 }
 
-# Runs an installed program offscreen, without the build's library path.
+# Runs an installed program offscreen, without the build's library path, in
+# a session's runtime folder as a desktop gives one (else Qt notes its
+# absence on standard error once the window's application exists).
 run_installed() {
+    mkdir -p -m 700 "$work/runtime"
     env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen KV3RAPI_SIM_STATE="$work/sensor.bin" \
-        timeout 30 "$prefix/bin/$@"
+        XDG_RUNTIME_DIR="$work/runtime" timeout 30 "$prefix/bin/$@"
 }
 
 check_command_line() {
@@ -169,6 +175,12 @@ check_command_line() {
     [ $status -eq 2 ] || fail "$exe --no-such-option: status $status"
     [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$exe --no-such-option: stderr is not one line: $(cat "$work/err")"
     [ ! -s "$work/out" ] || fail "$exe --no-such-option wrote to stdout"
+
+    # The catalogues are found under the prefix the program runs from.
+    LANGUAGE=de run_installed "$exe" --help >"$work/out" 2>"$work/err"
+    if [ "$exe" = ostraval-ctl ]; then
+        grep -q "^Aufruf: $exe" "$work/out" || fail "$exe --help under LANGUAGE=de is not German"
+    fi
 }
 
 # The installed utility opens its window on the simulated sensor and keeps

@@ -61,6 +61,7 @@ package_files() {
                 usr/share/man/{de,cs}/man1/ostraval-config.1.gz \
                 usr/share/man/{de,cs}/man1/ostraval-ctl.1.gz \
                 usr/share/ostraval/ostraval-profile.schema.json \
+                usr/share/ostraval/translations/ostraval_{en,de,cs}.qm \
                 usr/share/bash-completion/completions/ostraval-ctl ;;
         libkv3rapi1)
             printf '%s\n' "$libdir/libKV3RAPI.so.$version" "$libdir/libKV3RAPI.so.1" ;;

@@ -78,13 +78,15 @@ void TestChangeDetection::agreementClearsTheIndicator()
 void TestChangeDetection::differences_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("value"); // "toggle" for a check box
+    // "toggle" for a check box; "{.}" stands for the decimal point of the
+    // user's locale, in which the strict reading reads.
+    QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("differs");
 
     // Stored values: see fixture::sampleConfiguration().
     QTest::newRow("PressRate 31") << "PressRate" << "31" << true;
-    QTest::newRow("PressRate 30.0") << "PressRate" << "30.0" << false;
-    QTest::newRow("PressRate 30.4") << "PressRate" << "30.4" << true;
+    QTest::newRow("PressRate 30.0") << "PressRate" << "30{.}0" << false;
+    QTest::newRow("PressRate 30.4") << "PressRate" << "30{.}4" << true;
     QTest::newRow("PressRate blanks") << "PressRate" << " 30 " << false;
     QTest::newRow("PressRate not a number") << "PressRate" << "abc" << true;
     QTest::newRow("MaxDist") << "MaxDist" << "41" << true;
@@ -99,7 +101,7 @@ void TestChangeDetection::differences_data()
     QTest::newRow("InterKeyDelay leading") << "InterKeyDelay" << "4 s" << false;
     QTest::newRow("InterKeyDelayUp") << "InterKeyDelayUp" << "3" << true;
     QTest::newRow("Key1Code") << "Key1Code" << "77" << true;
-    QTest::newRow("Key5Code 50.0") << "Key5Code" << "50.0" << false;
+    QTest::newRow("Key5Code 50.0") << "Key5Code" << "50{.}0" << false;
     QTest::newRow("Text4(4)") << "Text4(4)" << "52" << true;
     QTest::newRow("Text4(0) not a number") << "Text4(0)" << "" << true;
     QTest::newRow("sixth code not compared") << "Text4(5)" << "0" << false;
@@ -118,6 +120,7 @@ void TestChangeDetection::differences()
     QFETCH(QString, control);
     QFETCH(QString, value);
     QFETCH(bool, differs);
+    value.replace(QLatin1String("{.}"), QLocale().decimalPoint());
 
     // Change the control without running its handler, compare, then put it
     // back and compare again.
