@@ -226,7 +226,7 @@ std::optional<Arguments> parse(const Command &command, std::span<const QString> 
             ++i;
         } else if (word == QLatin1String("--profile")) {
             if (i + 1 >= words.size() || words[i + 1].startsWith(QLatin1String("--"))) {
-                usageError(QStringLiteral("--profile needs a profile file, or - for standard input"));
+                usageError(message(QT_TRANSLATE_NOOP("ostraval-ctl", "--profile needs a profile file, or - for standard input")));
                 return std::nullopt;
             }
             args.profile = words[++i];

@@ -86,9 +86,10 @@ constexpr NamedKey kNamedKeys[] = {
     {184, "question", "?", false},
 };
 
-QString tr(const char *text)
+// A message kept in English for JSON beside its translation for people.
+i18n::Message tr(const char *text)
 {
-    return QCoreApplication::translate("ctl", text);
+    return i18n::Message("ostraval-ctl", text);
 }
 
 int modifierBit(const QString &name, AcceleratorSyntax syntax)
@@ -128,7 +129,7 @@ int keyCode(const QString &name, AcceleratorSyntax syntax, bool keypad)
 }
 
 // "<Control><Alt>l": modifiers in angle brackets, then the key's keysym name.
-std::optional<config::Keystroke> gtkKeystroke(const QString &accelerator, QString &why)
+std::optional<config::Keystroke> gtkKeystroke(const QString &accelerator, i18n::Message &why)
 {
     config::Keystroke keystroke;
     QString rest = accelerator.trimmed();
@@ -137,7 +138,7 @@ std::optional<config::Keystroke> gtkKeystroke(const QString &accelerator, QStrin
         const QString name = rest.mid(1, close - 1);
         const int bit = close < 0 ? 0 : modifierBit(name, AcceleratorSyntax::Gtk);
         if (bit == 0) {
-            why = tr("the sensor has no key for the modifier <%1>").arg(name);
+            why = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "the sensor has no key for the modifier <%1>")).arg(name);
             return std::nullopt;
         }
         keystroke.mods |= bit;
@@ -145,14 +146,14 @@ std::optional<config::Keystroke> gtkKeystroke(const QString &accelerator, QStrin
     }
     keystroke.code = keyCode(rest, AcceleratorSyntax::Gtk, false);
     if (keystroke.code == 0) {
-        why = rest.isEmpty() ? tr("it names no key") : tr("the sensor has no key \"%1\"").arg(rest);
+        why = rest.isEmpty() ? tr(QT_TRANSLATE_NOOP("ostraval-ctl", "it names no key")) : tr(QT_TRANSLATE_NOOP("ostraval-ctl", "the sensor has no key \"%1\"")).arg(rest);
         return std::nullopt;
     }
     return keystroke;
 }
 
 // "Meta+L", "Ctrl+Alt+L", "Ctrl++": modifiers joined by "+", the key last.
-std::optional<config::Keystroke> qtKeystroke(const QString &accelerator, QString &why)
+std::optional<config::Keystroke> qtKeystroke(const QString &accelerator, i18n::Message &why)
 {
     const QString text = accelerator.trimmed();
     const bool plusKey = text.endsWith(QLatin1String("++")) || text == QLatin1String("+");
@@ -163,7 +164,7 @@ std::optional<config::Keystroke> qtKeystroke(const QString &accelerator, QString
     for (const QString &name : modifiers.split(QLatin1Char('+'), Qt::SkipEmptyParts)) {
         const int bit = modifierBit(name, AcceleratorSyntax::Qt);
         if (bit == 0) {
-            why = tr("the sensor has no key for the modifier %1").arg(name);
+            why = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "the sensor has no key for the modifier %1")).arg(name);
             return std::nullopt;
         }
         keystroke.mods |= bit;
@@ -172,7 +173,7 @@ std::optional<config::Keystroke> qtKeystroke(const QString &accelerator, QString
     keystroke.mods &= ~kKeypad;
     keystroke.code = keyCode(plusKey ? QStringLiteral("+") : key, AcceleratorSyntax::Qt, keypad);
     if (keystroke.code == 0) {
-        why = key.isEmpty() ? tr("it names no key") : tr("the sensor has no key \"%1\"").arg(key);
+        why = key.isEmpty() ? tr(QT_TRANSLATE_NOOP("ostraval-ctl", "it names no key")) : tr(QT_TRANSLATE_NOOP("ostraval-ctl", "the sensor has no key \"%1\"")).arg(key);
         return std::nullopt;
     }
     return keystroke;
@@ -185,15 +186,15 @@ std::optional<config::Keystroke> qtKeystroke(const QString &accelerator, QString
 struct ShortcutReading {
     std::optional<QStringList> shortcuts;
     QString where;   // what was read, for messages
-    QString failure; // why it could not be read
+    i18n::Message failure; // why it could not be read
 };
 
 // Runs a program looked up on PATH; its standard output, or why not.
-std::optional<QString> runProgram(const QString &program, const QStringList &arguments, QString &failure)
+std::optional<QString> runProgram(const QString &program, const QStringList &arguments, i18n::Message &failure)
 {
     const QString path = QStandardPaths::findExecutable(program);
     if (path.isEmpty()) {
-        failure = tr("%1 is not installed").arg(program);
+        failure = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "%1 is not installed")).arg(program);
         return std::nullopt;
     }
     QProcess process;
@@ -202,12 +203,12 @@ std::optional<QString> runProgram(const QString &program, const QStringList &arg
     if (!process.waitForFinished(10000)) {
         process.kill();
         process.waitForFinished();
-        failure = tr("%1 did not answer").arg(program);
+        failure = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "%1 did not answer")).arg(program);
         return std::nullopt;
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         const QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed().section(QLatin1Char('\n'), 0, 0);
-        failure = said.isEmpty() ? tr("%1 failed").arg(program) : tr("%1 failed: %2").arg(program, said);
+        failure = said.isEmpty() ? tr(QT_TRANSLATE_NOOP("ostraval-ctl", "%1 failed")).arg(program) : tr(QT_TRANSLATE_NOOP("ostraval-ctl", "%1 failed: %2")).arg(program).arg(said);
         return std::nullopt;
     }
     return QString::fromLocal8Bit(process.readAllStandardOutput());
@@ -280,7 +281,7 @@ ShortcutReading readXfconf(const DesktopPreset &desktop)
     if (anyCommand)
         reading.shortcuts = shortcuts;
     else
-        reading.failure = tr("the channel holds no shortcuts under %1").arg(base);
+        reading.failure = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "the channel holds no shortcuts under %1")).arg(base);
     return reading;
 }
 
@@ -318,7 +319,7 @@ ShortcutReading readKdeShortcuts(const DesktopPreset &desktop)
     reading.where = folder + QStringLiteral("/kglobalshortcutsrc");
     QFile file(reading.where);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        reading.failure = tr("cannot read %1").arg(reading.where);
+        reading.failure = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "cannot read %1")).arg(reading.where);
         return reading;
     }
     const QString group = QStringLiteral("[%1]").arg(QLatin1String(desktop.schema));
@@ -335,7 +336,7 @@ ShortcutReading readKdeShortcuts(const DesktopPreset &desktop)
             return reading;
         }
     }
-    reading.failure = tr("%1 has no entry \"%2\" in its group %3").arg(reading.where, QLatin1String(desktop.key), group);
+    reading.failure = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "%1 has no entry \"%2\" in its group %3")).arg(reading.where).arg(QLatin1String(desktop.key)).arg(group);
     return reading;
 }
 
@@ -384,49 +385,54 @@ ResolvedPreset desktopPreset(const DesktopPreset &desktop, const QString &shortc
 
 // The preset of the running desktop: its own lock shortcut, the first of
 // them that the sensor can type, or its default when they cannot be read.
-std::optional<ResolvedPreset> thisDesktop(QStringList &warnings, QString &why)
+std::optional<ResolvedPreset> thisDesktop(QList<i18n::Message> &warnings, i18n::Message &why)
 {
     const QString current = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     const DesktopPreset *desktop = runningDesktop(current);
     if (!desktop) {
         why = current.isEmpty()
-                  ? tr("this-desktop reads the lock shortcut of the desktop session it runs in, but "
+                  ? tr(QT_TRANSLATE_NOOP("ostraval-ctl", "this-desktop reads the lock shortcut of the desktop session it runs in, but "
                        "XDG_CURRENT_DESKTOP is not set; run it in the session, or name the desktop's preset "
-                       "(%1)")
+                       "(%1)"))
                         .arg(desktopPresetNames())
-                  : tr("this-desktop knows the lock shortcuts of %1, but XDG_CURRENT_DESKTOP is \"%2\"; name "
-                       "the preset of a desktop that locks with the same keys, or set the keys with set")
-                        .arg(desktopPresetNames(), profile::readable(current));
+                  : tr(QT_TRANSLATE_NOOP("ostraval-ctl", "this-desktop knows the lock shortcuts of %1, but XDG_CURRENT_DESKTOP is \"%2\"; name "
+                       "the preset of a desktop that locks with the same keys, or set the keys with set"))
+                        .arg(desktopPresetNames()).arg(profile::readable(current));
         return std::nullopt;
     }
     const QString title = QLatin1String(desktop->title);
     const ShortcutReading reading = readShortcuts(*desktop);
     if (!reading.shortcuts) {
-        warnings << tr("cannot read %1's lock shortcut (%2: %3); using its default, %4")
-                        .arg(title, reading.where, reading.failure, QLatin1String(desktop->defaultShortcut));
-        QString unused;
+        warnings << tr(QT_TRANSLATE_NOOP("ostraval-ctl", "cannot read %1's lock shortcut (%2: %3); using its default, %4"))
+                        .arg(title).arg(reading.where).arg(reading.failure).arg(QLatin1String(desktop->defaultShortcut));
+        i18n::Message unused;
         const QString shortcut = QLatin1String(desktop->defaultShortcut);
         return desktopPreset(*desktop, shortcut, *keystrokeOfAccelerator(shortcut, desktop->syntax, unused));
     }
     if (reading.shortcuts->isEmpty()) {
-        why = tr("%1 has no keyboard shortcut that locks the screen (%2); give it one in its keyboard "
-                 "settings and run this again, or name a preset")
-                  .arg(title, reading.where);
+        why = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "%1 has no keyboard shortcut that locks the screen (%2); give it one in its keyboard "
+                 "settings and run this again, or name a preset"))
+                  .arg(title).arg(reading.where);
         return std::nullopt;
     }
-    QStringList reasons;
+    QStringList reasonsInEnglish;
+    QStringList reasonsShown;
     for (const QString &shortcut : *reading.shortcuts) {
-        QString reason;
+        i18n::Message reason;
         if (const auto lock = keystrokeOfAccelerator(shortcut, desktop->syntax, reason)) {
             ResolvedPreset preset = desktopPreset(*desktop, shortcut, *lock);
             preset.shortcutRead = true;
             return preset;
         }
-        reasons << QStringLiteral("%1: %2").arg(profile::readable(shortcut), reason);
+        const QString named = profile::readable(shortcut) + QStringLiteral(": ");
+        reasonsInEnglish << named + reason.english();
+        reasonsShown << named + reason.shown();
     }
-    why = tr("the sensor cannot type %1's lock shortcut (%2; read from %3); give the desktop a lock shortcut "
-             "of letters, digits or keys such as Delete with Ctrl, Alt, Shift or Super, or name a preset")
-              .arg(title, reasons.join(QStringLiteral("; ")), reading.where);
+    why = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "the sensor cannot type %1's lock shortcut (%2; read from %3); give the desktop a lock shortcut "
+             "of letters, digits or keys such as Delete with Ctrl, Alt, Shift or Super, or name a preset"))
+              .arg(title)
+              .arg(i18n::Message::both(reasonsInEnglish.join(QStringLiteral("; ")), reasonsShown.join(QStringLiteral("; "))))
+              .arg(reading.where);
     return std::nullopt;
 }
 
@@ -471,18 +477,18 @@ QStringList presetNames()
 }
 
 std::optional<config::Keystroke> keystrokeOfAccelerator(const QString &accelerator, AcceleratorSyntax syntax,
-                                                        QString &why)
+                                                        i18n::Message &why)
 {
     std::optional<config::Keystroke> keystroke =
         syntax == AcceleratorSyntax::Gtk ? gtkKeystroke(accelerator, why) : qtKeystroke(accelerator, why);
     if (keystroke && profile::keyName(keystroke->code).isEmpty()) {
-        why = tr("the sensor's key table has no key with code %1").arg(keystroke->code);
+        why = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "the sensor's key table has no key with code %1")).arg(keystroke->code);
         return std::nullopt;
     }
     return keystroke;
 }
 
-std::optional<ResolvedPreset> resolvePreset(const QString &name, QStringList &warnings, QString &why)
+std::optional<ResolvedPreset> resolvePreset(const QString &name, QList<i18n::Message> &warnings, i18n::Message &why)
 {
     if (name == QLatin1String(kThisDesktop))
         return thisDesktop(warnings, why);
@@ -502,8 +508,9 @@ std::optional<ResolvedPreset> resolvePreset(const QString &name, QStringList &wa
         preset.walkUp = config::storedSequence(logon.keys->walkUp, logon.keys->walkUpSet);
         return preset;
     }
-    why = tr("there is no preset \"%1\"; the presets are %2")
-              .arg(profile::readable(name), presetNames().join(QStringLiteral(", ")));
+    why = tr(QT_TRANSLATE_NOOP("ostraval-ctl", "there is no preset \"%1\"; the presets are %2"))
+              .arg(profile::readable(name))
+              .arg(presetNames().join(QStringLiteral(", ")));
     return std::nullopt;
 }
 

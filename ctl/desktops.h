@@ -5,6 +5,8 @@
 
 #include "presets.h"
 
+#include "catalogues.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -58,7 +60,7 @@ struct ResolvedPreset {
 // lock shortcut, falling back to the desktop's default with a warning
 // (`warnings`) when it cannot be read. Nothing, and why in `why`, for an
 // unknown name, an unknown desktop, or a shortcut the sensor cannot type.
-std::optional<ResolvedPreset> resolvePreset(const QString &name, QStringList &warnings, QString &why);
+std::optional<ResolvedPreset> resolvePreset(const QString &name, QList<i18n::Message> &warnings, i18n::Message &why);
 
 // Every preset's name, this-desktop last.
 QStringList presetNames();
@@ -66,6 +68,6 @@ QStringList presetNames();
 // A shortcut in a desktop's syntax as the keystroke the sensor types; why
 // not in `why`.
 std::optional<config::Keystroke> keystrokeOfAccelerator(const QString &accelerator, AcceleratorSyntax syntax,
-                                                        QString &why);
+                                                        i18n::Message &why);
 
 } // namespace ctl

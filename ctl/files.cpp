@@ -119,8 +119,9 @@ std::optional<int> writeInPlace(const QString &name, const QByteArray &bytes)
     }
     if (error == 0)
         return kSuccess;
-    return fail(kOutputFailed, QCoreApplication::translate("ctl", "%1: cannot write: %2")
-                                   .arg(shownName(name), profile::readable(systemError(error))));
+    return fail(kOutputFailed, message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: cannot write: %2"))
+                                   .arg(shownName(name))
+                                   .arg(systemError(error)));
 }
 
 // What the path names, links followed; nothing when there is nothing yet (or
@@ -163,16 +164,16 @@ std::optional<QByteArray> readProfileFile(const QString &name)
 std::optional<int> refusedOutput(const QString &name)
 {
     const std::optional<mode_t> kind = isStandardStream(name) ? std::nullopt : existingKind(name);
-    const char *message = nullptr;
+    const char *text = nullptr;
     if (kind == S_IFDIR)
-        message = QT_TRANSLATE_NOOP("ctl", "%1: cannot write a profile into a directory; nothing was written");
+        text = QT_TRANSLATE_NOOP("ostraval-ctl", "%1: cannot write a profile into a directory; nothing was written");
     else if (kind == S_IFSOCK)
-        message = QT_TRANSLATE_NOOP("ctl", "%1: cannot write a profile into a socket; nothing was written");
+        text = QT_TRANSLATE_NOOP("ostraval-ctl", "%1: cannot write a profile into a socket; nothing was written");
     else if (kind == S_IFBLK)
-        message = QT_TRANSLATE_NOOP("ctl", "%1: cannot write a profile onto a block device; nothing was written");
-    if (message == nullptr)
+        text = QT_TRANSLATE_NOOP("ostraval-ctl", "%1: cannot write a profile onto a block device; nothing was written");
+    if (text == nullptr)
         return std::nullopt;
-    return fail(kRefused, QCoreApplication::translate("ctl", message).arg(shownName(name)));
+    return fail(kRefused, message(text).arg(shownName(name)));
 }
 
 namespace {

@@ -501,8 +501,8 @@ int listPresets(bool json)
 {
     QJsonArray presets;
     for (const QString &name : presetNames()) {
-        QStringList unusedWarnings;
-        QString unused;
+        QList<i18n::Message> unusedWarnings;
+        i18n::Message unused;
         QJsonObject entry{{QStringLiteral("name"), name}};
         const DesktopPreset *desktop = nullptr;
         for (const DesktopPreset &each : desktopPresets())
@@ -510,7 +510,7 @@ int listPresets(bool json)
                 desktop = &each;
         if (name == QLatin1String(kThisDesktop)) {
             entry[QStringLiteral("title")] =
-                QCoreApplication::translate("ctl", "the running desktop's own lock shortcut, read in its session");
+                QLatin1String(QT_TRANSLATE_NOOP("ostraval-ctl", "the running desktop's own lock shortcut, read in its session"));
         } else if (const std::optional<ResolvedPreset> preset = resolvePreset(name, unusedWarnings, unused)) {
             entry = presetJson(*preset);
             entry.remove(QStringLiteral("shortcut_read"));
@@ -525,7 +525,8 @@ int listPresets(bool json)
     }
     for (const QJsonValue &value : presets) {
         const QJsonObject entry = value.toObject();
-        const QString title = entry.value(QStringLiteral("title")).toString();
+        // JSON holds the English title; people read it in their language.
+        const QString title = shown(entry.value(QStringLiteral("title")).toString().toUtf8().constData());
         const QString shortcut = entry.value(QStringLiteral("shortcut")).toString();
         printOut(QStringLiteral("%1 %2").arg(entry.value(QStringLiteral("name")).toString(), -20).arg(
             shortcut.isEmpty() ? title : QStringLiteral("%1 (%2)").arg(title, shortcut)));
@@ -537,7 +538,7 @@ int listPresets(bool json)
                                                .value(QLatin1String(config::kKeysName)))));
         if (entry.contains(QStringLiteral("source")))
             printOut(QStringLiteral("    %1 %2")
-                         .arg(QCoreApplication::translate("ctl", "From:"), -16)
+                         .arg(shown(QT_TRANSLATE_NOOP("ostraval-ctl", "From:")), -16)
                          .arg(entry.value(QStringLiteral("source")).toString()));
     }
     return kSuccess;
@@ -549,8 +550,10 @@ int listPresets(bool json)
 // --profile, the profile's fields too, its keys replaced by the preset's.
 int runPreset(const Arguments &args)
 {
-    const QString usage = QStringLiteral("usage: ostraval-ctl preset NAME [--profile FILE] [--check] [--json] | "
-                                         "preset --list [--json]");
+    //: %1 is the program
+    const i18n::Message usage = message(QT_TRANSLATE_NOOP("ostraval-ctl", "usage: %1 preset NAME [--profile FILE] [--check] [--json] | "
+                                                                          "preset --list [--json]"))
+                                    .arg(QStringLiteral("ostraval-ctl"));
     if (args.has("--list"))
         return args.operands.isEmpty() && !args.profile && !args.has("--check") ? listPresets(args.has("--json"))
                                                                                : fail(kRefused, usage);
@@ -559,13 +562,13 @@ int runPreset(const Arguments &args)
     std::optional<QJsonObject> profile = QJsonObject{};
     if (args.profile && !(profile = readProfile(*args.profile)))
         return kRefused;
-    QStringList warnings;
-    QString why;
+    QList<i18n::Message> warnings;
+    i18n::Message why;
     const std::optional<ResolvedPreset> preset = resolvePreset(args.operands.first(), warnings, why);
     if (!preset)
         return fail(kRefused, why);
-    for (const QString &warning : warnings)
-        complain(QStringLiteral("warning: ") + warning);
+    for (const i18n::Message &warning : warnings)
+        complain(shown(QT_TRANSLATE_NOOP("ostraval-ctl", "warning: %1")).arg(warning.shown()));
     putPresetKeys(*profile, *preset);
     Sensor sensor;
     Records stored;
