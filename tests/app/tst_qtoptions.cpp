@@ -27,7 +27,7 @@ void TestQtOptions::commandLine_data()
         << QStringList{"-platform", "offscreen", "-display", ":99", "-geometry", "10x10", "--bogus"}
         << QStringList() << 2 << QString() << bogus;
     QTest::newRow("--version without a display") << QStringList{"--version"} << noDisplay << 0
-                                                 << QStringLiteral("ostraval-config 1.1.0\n") << QString();
+                                                 << QStringLiteral("ostraval-config " OSTRAVAL_RELEASE_VERSION "\n") << QString();
     QTest::newRow("--help without a display") << QStringList{"-h"} << noDisplay << 0
                                               << QStringLiteral("Usage: ostraval-config [OPTION]\n") << QString();
     QTest::newRow("--help beside Qt's options") << QStringList{"-style", "Fusion", "--help"} << QStringList() << 0

@@ -141,11 +141,12 @@ check_fields() {
     if [ "$p" = libkv3rapi1 ] && grep -q '^libkv3rapi' <<<"$deps"; then
         fail "libkv3rapi1 depends on itself: $(xargs <<<"$deps")"
     fi
-    # The window's own Wayland plugin, recommended by the utility alone.
+    # The window's own Wayland plugin and Qt's catalogues, recommended by the
+    # utility alone.
     local recommends
     recommends=$(field "$p" Recommends)
     if [ "$p" = ostraval-config ]; then
-        [ "$recommends" = qt6-wayland ] || fail "$p: Recommends is '$recommends'"
+        [ "$recommends" = "qt6-wayland, qt6-translations-l10n" ] || fail "$p: Recommends is '$recommends'"
     else
         [ -z "$recommends" ] || fail "$p: Recommends is '$recommends'"
     fi
