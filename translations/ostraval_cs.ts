@@ -5,11 +5,11 @@
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí tuto nápovědu a skončí.</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí verzi programu a skončí.</translation>
     </message>
     <message>
         <source>Usage: %1 [OPTION]
@@ -23,16 +23,26 @@ Options:
 The simulated sensor behind the device library takes its settings from
 the environment (KV3RAPI_SIM_*); see %1(1).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Použití: %1 [VOLBA]
+Načte, zobrazí, upraví a zapíše uloženou konfiguraci USB senzoru přítomnosti
+Ostraval v jednom okně.
+
+Volby:
+  -h, --help     Zobrazí tuto nápovědu a skončí.
+  -v, --version  Zobrazí verzi programu a skončí.
+
+Simulovaný senzor za knihovnou zařízení bere svá nastavení z prostředí
+(KV3RAPI_SIM_*); viz %1(1).
+</translation>
     </message>
     <message>
         <source>%1: %2 (try --help)</source>
         <extracomment>%1 is the program, %2 what is wrong with its command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (zkuste --help)</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos; (try --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nečekaný argument „%2“ (zkuste --help)</translation>
     </message>
 </context>
 <context>
@@ -43,196 +53,198 @@ the environment (KV3RAPI_SIM_*); see %1(1).
     </message>
     <message>
         <source>Walk-Away Keystrokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesy při odchodu</translation>
     </message>
     <message>
         <source>Walk-Up Keystrokes </source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesy při příchodu </translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu</translation>
     </message>
     <message>
         <source>The value must be between %1 and %2!</source>
         <extracomment>%1 and %2 are the lowest and the highest value allowed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota musí být mezi %1 a %2!</translation>
     </message>
     <message>
         <source>Delay must be in the range of %1-%2 seconds!</source>
         <extracomment>%1 and %2 are the shortest and the longest delay allowed, in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva musí být v rozsahu %1–%2 sekund!</translation>
     </message>
     <message>
         <source>Detection range (24-42 inches)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosah detekce (24–42 palců)</translation>
     </message>
     <message>
         <source>Walk-Away Delay before sending keystrokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva při odchodu před odesláním kláves</translation>
     </message>
     <message>
         <source>Walk-Up Delay before sending keystrokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva při příchodu před odesláním kláves</translation>
     </message>
     <message>
         <source>Power-up Delay </source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva po zapnutí </translation>
     </message>
     <message>
         <source>Keep Alive Rate (0-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval udržení aktivity (0–255)</translation>
     </message>
     <message>
         <source>Key delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva kláves</translation>
     </message>
     <message>
         <source>Keystroke 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 1</translation>
     </message>
     <message>
         <source>Keystroke 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 2</translation>
     </message>
     <message>
         <source>Keystroke 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 3</translation>
     </message>
     <message>
         <source>Keystroke 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 4</translation>
     </message>
     <message>
         <source>Keystroke 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 5</translation>
     </message>
     <message>
         <source>Idle Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa při nečinnosti</translation>
     </message>
     <message>
         <source>Keystroke 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 6</translation>
     </message>
     <message>
         <source>Ostraval® presence sensor. Visit the Zelvora web site for support, enhancements and our other products. Copyright © Zelvora. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senzor přítomnosti Ostraval®. Podporu, vylepšení a další naše produkty najdete na webu společnosti Zelvora. Copyright © Zelvora. Všechna práva vyhrazena.</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze firmwaru</translation>
     </message>
     <message>
         <source>The purpose of the Idle Keystroke is to prevent a screensaver from launching while a person is within the defined proximity zone.  The defined Idle Keystroke is sent at the periodic rate entered below.  The keystroke should be defined so as to not interfere with other applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa při nečinnosti brání spuštění spořiče obrazovky, dokud je osoba v nastaveném dosahu. Odesílá se pravidelně v intervalu zadaném níže. Zvolte klávesu, která neruší jiné aplikace.</translation>
     </message>
     <message>
         <source>If the rate is set to zero, this feature is disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při intervalu nula je tato funkce vypnutá.</translation>
     </message>
     <message>
         <source>Idle keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa při nečinnosti</translation>
     </message>
     <message>
         <source>Zelvora USB Write Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvora: zápis parametrů</translation>
     </message>
     <message>
         <source>The changes were not written to the device.  Do you want to write the changes and continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny nebyly zapsány do zařízení. Chcete změny zapsat a pokračovat?</translation>
     </message>
     <message>
         <source>The changes were not written to the device.  Do you want to leave without writing the changes and continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny nebyly zapsány do zařízení. Chcete pokračovat bez zápisu změn?</translation>
     </message>
     <message>
         <source>The changes are about to be written to the device.  Do you want to write the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny budou zapsány do zařízení. Chcete změny zapsat?</translation>
     </message>
     <message>
         <source>Enter Power-up delay is rarely required.  Setting this when not needed will cause problems with the USB registration process.  Proceed with Caution!</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva po zapnutí je potřeba jen zřídka. Zbytečné nastavení způsobí problémy při registraci zařízení USB. Postupujte opatrně!</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in &quot;%2&quot; on the page &quot;%3&quot; is not a whole number the sensor can store.
 
 Nothing was written to the device. Correct the value and write again.</source>
         <extracomment>%1 is the text in the box, %2 the box&apos;s caption, %3 the page&apos;s tab</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ v poli „%2“ na stránce „%3“ není celé číslo, které může senzor uložit.
+
+Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translation>
     </message>
     <message>
         <source>Ostraval Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení senzoru Ostraval</translation>
     </message>
     <message>
         <source>Ostraval® Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení senzoru Ostraval®</translation>
     </message>
     <message>
         <source>Connect USB Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojit zařízení USB</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav</translation>
     </message>
     <message>
         <source>Config Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Změněno</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Apply</source>
         <extracomment>The button that writes the changes to the sensor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Shft</source>
         <extracomment>The Shift key modifier, short for a narrow check box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Shift</source>
         <extracomment>The Shift key, in a check box&apos;s accessible name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Ctrl</source>
         <extracomment>The Ctrl key modifier</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Alt</source>
         <extracomment>The Alt key modifier</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>GUI</source>
         <extracomment>The GUI (Windows, Super) key modifier</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GUI</translation>
     </message>
     <message>
         <source>Left</source>
         <extracomment>The column of the left-hand modifier keys</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Levé</translation>
     </message>
     <message>
         <source>Right</source>
         <extracomment>The column of the right-hand modifier keys</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pravé</translation>
     </message>
     <message>
         <source>%1 left %2</source>
@@ -502,7 +514,7 @@ Nothing was written to the device. Correct the value and write again.</source>
     </message>
     <message>
         <source>Idle keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa při nečinnosti</translation>
     </message>
     <message>
         <source>Walk-away keys</source>
@@ -774,7 +786,7 @@ the environment (KV3RAPI_SIM_*); see ostraval-config(1).</source>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze firmwaru</translation>
     </message>
     <message>
         <source>LEDs</source>
