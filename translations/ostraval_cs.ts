@@ -249,237 +249,237 @@ Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translati
     <message>
         <source>%1 left %2</source>
         <extracomment>A modifier check box&apos;s accessible name: %1 is the keystroke (&quot;Walk-away keystroke 1&quot;), %2 the modifier key (&quot;Shift&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, levá klávesa %2</translation>
     </message>
     <message>
         <source>%1 right %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pravá klávesa %2</translation>
     </message>
     <message>
         <source>%1 key</source>
         <extracomment>The key list&apos;s accessible name: %1 is the keystroke (&quot;Walk-away keystroke 1&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, klávesa</translation>
     </message>
     <message>
         <source>%1 code</source>
         <extracomment>The key code box&apos;s accessible name: %1 is the keystroke</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, kód</translation>
     </message>
     <message>
         <source>%1 modifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, modifikátory</translation>
     </message>
     <message>
         <source>Disables the LED on the unit.  The device is still operational, but no visual indication is given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypne LED na jednotce. Zařízení dál pracuje, ale nic nesignalizuje.</translation>
     </message>
     <message>
         <source>May be set between 0 and 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lze nastavit od 0 do 255.</translation>
     </message>
     <message>
         <source>Proximity Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosah snímání</translation>
     </message>
     <message>
         <source>This is the distance that defines where the in-range and out-of-range detection occurs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzdálenost, která určuje hranici mezi detekcí v dosahu a mimo dosah.</translation>
     </message>
     <message>
         <source>Read Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Změřit nyní</translation>
     </message>
     <message>
         <source>Last range detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední změřená vzdálenost</translation>
     </message>
     <message>
         <source>Not being dynamically read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neměří se průběžně.</translation>
     </message>
     <message>
         <source>Disable LED</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout LED</translation>
     </message>
     <message>
         <source>Out-of-Range Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Červená mimo dosah</translation>
     </message>
     <message>
         <source>Transition Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Žlutá při přechodu</translation>
     </message>
     <message>
         <source>In-Range Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená v dosahu</translation>
     </message>
     <message>
         <source>Quick Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlé nastavení</translation>
     </message>
     <message>
         <source>Operating System</source>
-        <translation type="unfinished"></translation>
+        <translation>Operační systém</translation>
     </message>
     <message>
         <source>Windows 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 2000</translation>
     </message>
     <message>
         <source>Sets keystrokes for W 2k OS</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví klávesy pro Windows 2000</translation>
     </message>
     <message>
         <source>Windows XP Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows XP klasické</translation>
     </message>
     <message>
         <source>Sets keystrokes for W XP Classic Logon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví klávesy pro klasické přihlášení Windows XP</translation>
     </message>
     <message>
         <source>XP Welcome Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>XP uvítací obrazovka</translation>
     </message>
     <message>
         <source>Sets keystrokes for W XP Welcom Screen Logon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví klávesy pro přihlášení uvítací obrazovkou Windows XP</translation>
     </message>
     <message>
         <source>Reset to Factory Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit tovární nastavení</translation>
     </message>
     <message>
         <source>Resets all configurtation parameters to factory settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrátí všechny parametry konfigurace na tovární nastavení</translation>
     </message>
     <message>
         <source>Timing Delays (0-255 seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodlevy (0–255 sekund)</translation>
     </message>
     <message>
         <source>This delay (0-255) is between when the user is detected as being in-range, and when the keystrokes are actually sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva (0–255) mezi zjištěním, že je uživatel v dosahu, a skutečným odesláním kláves.</translation>
     </message>
     <message>
         <source>This delay (0-255) is between when the user is detected as being out-of-range, and when the keystrokes are actually sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva (0–255) mezi zjištěním, že je uživatel mimo dosah, a skutečným odesláním kláves.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilé</translation>
     </message>
     <message>
         <source>Leave set to &apos;0&apos; unless you have a PC power-up problem with the USB device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponechte „0“, pokud nemáte se zařízením USB potíže při zapínání počítače.</translation>
     </message>
     <message>
         <source>Some computers may need to have the device in an off state while booting up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Některé počítače potřebují, aby bylo zařízení během spouštění vypnuté.</translation>
     </message>
     <message>
         <source>Developer Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim pro vývojáře</translation>
     </message>
     <message>
         <source>Select when using Korvane&apos; software developer&apos;s kit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte při použití sady SDK od Korvane.</translation>
     </message>
     <message>
         <source>Disable keystrokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout klávesy</translation>
     </message>
     <message>
         <source>Disable to use with the software developer&apos;s kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypněte pro použití se sadou SDK</translation>
     </message>
     <message>
         <source>Walk-away keystroke 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 1 při odchodu</translation>
     </message>
     <message>
         <source>When the user steps away there may be several keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Při odchodu uživatele lze odeslat několik kláves</translation>
     </message>
     <message>
         <source>Walk-away keystroke 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 2 při odchodu</translation>
     </message>
     <message>
         <source>Walk-away keystroke 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 3 při odchodu</translation>
     </message>
     <message>
         <source>Walk-away keystroke 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 4 při odchodu</translation>
     </message>
     <message>
         <source>Walk-away keystroke 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 5 při odchodu</translation>
     </message>
     <message>
         <source>KeyCount</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet kláves</translation>
     </message>
     <message>
         <source>Walk-away key count</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet kláves při odchodu</translation>
     </message>
     <message>
         <source>Walk-away key delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva kláves při odchodu</translation>
     </message>
     <message>
         <source>Walk-up keystroke 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 1 při příchodu</translation>
     </message>
     <message>
         <source>Walk-up keystroke 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 2 při příchodu</translation>
     </message>
     <message>
         <source>Walk-up keystroke 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 3 při příchodu</translation>
     </message>
     <message>
         <source>Walk-up keystroke 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 4 při příchodu</translation>
     </message>
     <message>
         <source>Walk-up keystroke 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 5 při příchodu</translation>
     </message>
     <message>
         <source>Walk-up key count</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet kláves při příchodu</translation>
     </message>
     <message>
         <source>Walk-up key delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva kláves při příchodu</translation>
     </message>
     <message>
         <source>Zelvora Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametry Zelvora</translation>
     </message>
     <message>
         <source>presence sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>senzor přítomnosti</translation>
     </message>
     <message>
         <source>An error &gt;%1 &lt; was encountered.  Do you want to continue ?</source>
         <extracomment>%1 is the failed operation&apos;s name and the sensor&apos;s error number (&quot;USB Connect 7&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Došlo k chybě: %1. Chcete pokračovat?</translation>
     </message>
     <message>
         <source>Zelvora USB Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvora: chyba zařízení USB</translation>
     </message>
 </context>
 <context>
     <name>QComboBox</name>
     <message>
         <source>Open the combo box selection popup</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít rozbalovací seznam</translation>
     </message>
 </context>
 <context>
