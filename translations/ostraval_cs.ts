@@ -180,11 +180,11 @@ Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translati
     </message>
     <message>
         <source>Ostraval Configuration Utility</source>
-        <translation>Nastavení senzoru Ostraval</translation>
+        <translation>Konfigurační nástroj Ostraval</translation>
     </message>
     <message>
         <source>Ostraval® Configuration Utility</source>
-        <translation>Nastavení senzoru Ostraval®</translation>
+        <translation>Konfigurační nástroj Ostraval®</translation>
     </message>
     <message>
         <source>Connect USB Device</source>
@@ -263,7 +263,7 @@ Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translati
     <message>
         <source>%1 code</source>
         <extracomment>The key code box&apos;s accessible name: %1 is the keystroke</extracomment>
-        <translation>%1, kód</translation>
+        <translation>%1, kód klávesy</translation>
     </message>
     <message>
         <source>%1 modifiers</source>
@@ -459,7 +459,7 @@ Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translati
     </message>
     <message>
         <source>Zelvora Parameter</source>
-        <translation>Parametry Zelvora</translation>
+        <translation>Zelvora: parametr</translation>
     </message>
     <message>
         <source>presence sensor</source>
