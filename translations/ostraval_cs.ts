@@ -5,11 +5,11 @@
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí tuto nápovědu a skončí.</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí verzi programu a skončí.</translation>
     </message>
     <message>
         <source>Usage: %1 [OPTION]
@@ -23,16 +23,26 @@ Options:
 The simulated sensor behind the device library takes its settings from
 the environment (KV3RAPI_SIM_*); see %1(1).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Použití: %1 [VOLBA]
+Načte, zobrazí, upraví a zapíše uloženou konfiguraci USB senzoru přítomnosti
+Ostraval v jednom okně.
+
+Volby:
+  -h, --help     Zobrazí tuto nápovědu a skončí.
+  -v, --version  Zobrazí verzi programu a skončí.
+
+Simulovaný senzor za knihovnou zařízení bere svá nastavení z prostředí
+(KV3RAPI_SIM_*); viz %1(1).
+</translation>
     </message>
     <message>
         <source>%1: %2 (try --help)</source>
         <extracomment>%1 is the program, %2 what is wrong with its command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (zkuste --help)</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos; (try --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nečekaný argument „%2“ (zkuste --help)</translation>
     </message>
 </context>
 <context>
@@ -43,506 +53,508 @@ the environment (KV3RAPI_SIM_*); see %1(1).
     </message>
     <message>
         <source>Walk-Away Keystrokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesy při odchodu</translation>
     </message>
     <message>
         <source>Walk-Up Keystrokes </source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesy při příchodu </translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu</translation>
     </message>
     <message>
         <source>The value must be between %1 and %2!</source>
         <extracomment>%1 and %2 are the lowest and the highest value allowed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota musí být mezi %1 a %2!</translation>
     </message>
     <message>
         <source>Delay must be in the range of %1-%2 seconds!</source>
         <extracomment>%1 and %2 are the shortest and the longest delay allowed, in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva musí být v rozsahu %1–%2 sekund!</translation>
     </message>
     <message>
         <source>Detection range (24-42 inches)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosah detekce (24–42 palců)</translation>
     </message>
     <message>
         <source>Walk-Away Delay before sending keystrokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva při odchodu před odesláním kláves</translation>
     </message>
     <message>
         <source>Walk-Up Delay before sending keystrokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva při příchodu před odesláním kláves</translation>
     </message>
     <message>
         <source>Power-up Delay </source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva po zapnutí </translation>
     </message>
     <message>
         <source>Keep Alive Rate (0-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval udržení aktivity (0–255)</translation>
     </message>
     <message>
         <source>Key delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva kláves</translation>
     </message>
     <message>
         <source>Keystroke 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 1</translation>
     </message>
     <message>
         <source>Keystroke 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 2</translation>
     </message>
     <message>
         <source>Keystroke 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 3</translation>
     </message>
     <message>
         <source>Keystroke 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 4</translation>
     </message>
     <message>
         <source>Keystroke 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 5</translation>
     </message>
     <message>
         <source>Idle Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa při nečinnosti</translation>
     </message>
     <message>
         <source>Keystroke 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 6</translation>
     </message>
     <message>
         <source>Ostraval® presence sensor. Visit the Zelvora web site for support, enhancements and our other products. Copyright © Zelvora. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senzor přítomnosti Ostraval®. Podporu, vylepšení a další naše produkty najdete na webu společnosti Zelvora. Copyright © Zelvora. Všechna práva vyhrazena.</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze firmwaru</translation>
     </message>
     <message>
         <source>The purpose of the Idle Keystroke is to prevent a screensaver from launching while a person is within the defined proximity zone.  The defined Idle Keystroke is sent at the periodic rate entered below.  The keystroke should be defined so as to not interfere with other applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa při nečinnosti brání spuštění spořiče obrazovky, dokud je osoba v nastaveném dosahu. Odesílá se pravidelně v intervalu zadaném níže. Zvolte klávesu, která neruší jiné aplikace.</translation>
     </message>
     <message>
         <source>If the rate is set to zero, this feature is disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při intervalu nula je tato funkce vypnutá.</translation>
     </message>
     <message>
         <source>Idle keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa při nečinnosti</translation>
     </message>
     <message>
         <source>Zelvora USB Write Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvora: zápis parametrů</translation>
     </message>
     <message>
         <source>The changes were not written to the device.  Do you want to write the changes and continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny nebyly zapsány do zařízení. Chcete změny zapsat a pokračovat?</translation>
     </message>
     <message>
         <source>The changes were not written to the device.  Do you want to leave without writing the changes and continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny nebyly zapsány do zařízení. Chcete pokračovat bez zápisu změn?</translation>
     </message>
     <message>
         <source>The changes are about to be written to the device.  Do you want to write the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny budou zapsány do zařízení. Chcete změny zapsat?</translation>
     </message>
     <message>
         <source>Enter Power-up delay is rarely required.  Setting this when not needed will cause problems with the USB registration process.  Proceed with Caution!</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva po zapnutí je potřeba jen zřídka. Zbytečné nastavení způsobí problémy při registraci zařízení USB. Postupujte opatrně!</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in &quot;%2&quot; on the page &quot;%3&quot; is not a whole number the sensor can store.
 
 Nothing was written to the device. Correct the value and write again.</source>
         <extracomment>%1 is the text in the box, %2 the box&apos;s caption, %3 the page&apos;s tab</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ v poli „%2“ na stránce „%3“ není celé číslo, které může senzor uložit.
+
+Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translation>
     </message>
     <message>
         <source>Ostraval Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurační nástroj Ostraval</translation>
     </message>
     <message>
         <source>Ostraval® Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurační nástroj Ostraval®</translation>
     </message>
     <message>
         <source>Connect USB Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojit zařízení USB</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav</translation>
     </message>
     <message>
         <source>Config Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Změněno</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Apply</source>
         <extracomment>The button that writes the changes to the sensor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Shft</source>
         <extracomment>The Shift key modifier, short for a narrow check box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Shift</source>
         <extracomment>The Shift key, in a check box&apos;s accessible name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Ctrl</source>
         <extracomment>The Ctrl key modifier</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Alt</source>
         <extracomment>The Alt key modifier</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>GUI</source>
         <extracomment>The GUI (Windows, Super) key modifier</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GUI</translation>
     </message>
     <message>
         <source>Left</source>
         <extracomment>The column of the left-hand modifier keys</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Levé</translation>
     </message>
     <message>
         <source>Right</source>
         <extracomment>The column of the right-hand modifier keys</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pravé</translation>
     </message>
     <message>
         <source>%1 left %2</source>
         <extracomment>A modifier check box&apos;s accessible name: %1 is the keystroke (&quot;Walk-away keystroke 1&quot;), %2 the modifier key (&quot;Shift&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, levá klávesa %2</translation>
     </message>
     <message>
         <source>%1 right %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pravá klávesa %2</translation>
     </message>
     <message>
         <source>%1 key</source>
         <extracomment>The key list&apos;s accessible name: %1 is the keystroke (&quot;Walk-away keystroke 1&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, klávesa</translation>
     </message>
     <message>
         <source>%1 code</source>
         <extracomment>The key code box&apos;s accessible name: %1 is the keystroke</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, kód klávesy</translation>
     </message>
     <message>
         <source>%1 modifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, modifikátory</translation>
     </message>
     <message>
         <source>Disables the LED on the unit.  The device is still operational, but no visual indication is given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypne LED na jednotce. Zařízení dál pracuje, ale nic nesignalizuje.</translation>
     </message>
     <message>
         <source>May be set between 0 and 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lze nastavit od 0 do 255.</translation>
     </message>
     <message>
         <source>Proximity Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosah snímání</translation>
     </message>
     <message>
         <source>This is the distance that defines where the in-range and out-of-range detection occurs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzdálenost, která určuje hranici mezi detekcí v dosahu a mimo dosah.</translation>
     </message>
     <message>
         <source>Read Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Změřit nyní</translation>
     </message>
     <message>
         <source>Last range detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední změřená vzdálenost</translation>
     </message>
     <message>
         <source>Not being dynamically read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neměří se průběžně.</translation>
     </message>
     <message>
         <source>Disable LED</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout LED</translation>
     </message>
     <message>
         <source>Out-of-Range Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Červená mimo dosah</translation>
     </message>
     <message>
         <source>Transition Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Žlutá při přechodu</translation>
     </message>
     <message>
         <source>In-Range Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená v dosahu</translation>
     </message>
     <message>
         <source>Quick Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlé nastavení</translation>
     </message>
     <message>
         <source>Operating System</source>
-        <translation type="unfinished"></translation>
+        <translation>Operační systém</translation>
     </message>
     <message>
         <source>Windows 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 2000</translation>
     </message>
     <message>
         <source>Sets keystrokes for W 2k OS</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví klávesy pro Windows 2000</translation>
     </message>
     <message>
         <source>Windows XP Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows XP klasické</translation>
     </message>
     <message>
         <source>Sets keystrokes for W XP Classic Logon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví klávesy pro klasické přihlášení Windows XP</translation>
     </message>
     <message>
         <source>XP Welcome Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>XP uvítací obrazovka</translation>
     </message>
     <message>
         <source>Sets keystrokes for W XP Welcom Screen Logon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastaví klávesy pro přihlášení uvítací obrazovkou Windows XP</translation>
     </message>
     <message>
         <source>Reset to Factory Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit tovární nastavení</translation>
     </message>
     <message>
         <source>Resets all configurtation parameters to factory settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrátí všechny parametry konfigurace na tovární nastavení</translation>
     </message>
     <message>
         <source>Timing Delays (0-255 seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodlevy (0–255 sekund)</translation>
     </message>
     <message>
         <source>This delay (0-255) is between when the user is detected as being in-range, and when the keystrokes are actually sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva (0–255) mezi zjištěním, že je uživatel v dosahu, a skutečným odesláním kláves.</translation>
     </message>
     <message>
         <source>This delay (0-255) is between when the user is detected as being out-of-range, and when the keystrokes are actually sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva (0–255) mezi zjištěním, že je uživatel mimo dosah, a skutečným odesláním kláves.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilé</translation>
     </message>
     <message>
         <source>Leave set to &apos;0&apos; unless you have a PC power-up problem with the USB device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponechte „0“, pokud nemáte se zařízením USB potíže při zapínání počítače.</translation>
     </message>
     <message>
         <source>Some computers may need to have the device in an off state while booting up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Některé počítače potřebují, aby bylo zařízení během spouštění vypnuté.</translation>
     </message>
     <message>
         <source>Developer Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim pro vývojáře</translation>
     </message>
     <message>
         <source>Select when using Korvane&apos; software developer&apos;s kit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte při použití sady SDK od Korvane.</translation>
     </message>
     <message>
         <source>Disable keystrokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout klávesy</translation>
     </message>
     <message>
         <source>Disable to use with the software developer&apos;s kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypněte pro použití se sadou SDK</translation>
     </message>
     <message>
         <source>Walk-away keystroke 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 1 při odchodu</translation>
     </message>
     <message>
         <source>When the user steps away there may be several keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Při odchodu uživatele lze odeslat několik kláves</translation>
     </message>
     <message>
         <source>Walk-away keystroke 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 2 při odchodu</translation>
     </message>
     <message>
         <source>Walk-away keystroke 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 3 při odchodu</translation>
     </message>
     <message>
         <source>Walk-away keystroke 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 4 při odchodu</translation>
     </message>
     <message>
         <source>Walk-away keystroke 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 5 při odchodu</translation>
     </message>
     <message>
         <source>KeyCount</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet kláves</translation>
     </message>
     <message>
         <source>Walk-away key count</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet kláves při odchodu</translation>
     </message>
     <message>
         <source>Walk-away key delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva kláves při odchodu</translation>
     </message>
     <message>
         <source>Walk-up keystroke 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 1 při příchodu</translation>
     </message>
     <message>
         <source>Walk-up keystroke 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 2 při příchodu</translation>
     </message>
     <message>
         <source>Walk-up keystroke 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 3 při příchodu</translation>
     </message>
     <message>
         <source>Walk-up keystroke 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 4 při příchodu</translation>
     </message>
     <message>
         <source>Walk-up keystroke 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa 5 při příchodu</translation>
     </message>
     <message>
         <source>Walk-up key count</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet kláves při příchodu</translation>
     </message>
     <message>
         <source>Walk-up key delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva kláves při příchodu</translation>
     </message>
     <message>
         <source>Zelvora Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvora: parametr</translation>
     </message>
     <message>
         <source>presence sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>senzor přítomnosti</translation>
     </message>
     <message>
         <source>An error &gt;%1 &lt; was encountered.  Do you want to continue ?</source>
         <extracomment>%1 is the failed operation&apos;s name and the sensor&apos;s error number (&quot;USB Connect 7&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Došlo k chybě: %1. Chcete pokračovat?</translation>
     </message>
     <message>
         <source>Zelvora USB Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvora: chyba zařízení USB</translation>
     </message>
 </context>
 <context>
     <name>QComboBox</name>
     <message>
         <source>Open the combo box selection popup</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít rozbalovací seznam</translation>
     </message>
 </context>
 <context>
     <name>ostraval-ctl</name>
     <message>
         <source>Detection range (inches)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosah detekce (palce)</translation>
     </message>
     <message>
         <source>Walk-away delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva při odchodu (s)</translation>
     </message>
     <message>
         <source>Walk-up delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva při příchodu (s)</translation>
     </message>
     <message>
         <source>Power-up delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva po zapnutí (s)</translation>
     </message>
     <message>
         <source>Idle rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval udržení aktivity</translation>
     </message>
     <message>
         <source>Walk-away key delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva kláves při odchodu (s)</translation>
     </message>
     <message>
         <source>Walk-up key delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva kláves při příchodu (s)</translation>
     </message>
     <message>
         <source>Idle keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa při nečinnosti</translation>
     </message>
     <message>
         <source>Walk-away keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesy při odchodu</translation>
     </message>
     <message>
         <source>Walk-up keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesy při příchodu</translation>
     </message>
     <message>
         <source>the sensor&apos;s stored configuration, firmware version and measured range; --json prints them as one profile-shaped JSON object with &quot;firmware&quot; and &quot;range&quot; added</source>
-        <translation type="unfinished"></translation>
+        <translation>uložená konfigurace senzoru, verze firmwaru a změřená vzdálenost; --json je vypíše jako jeden objekt JSON ve tvaru profilu s přidanými &quot;firmware&quot; a &quot;range&quot;</translation>
     </message>
     <message>
         <source>the stored configuration as a profile, to FILE or to standard output (without FILE or with -); an existing FILE is replaced only by a complete profile</source>
-        <translation type="unfinished"></translation>
+        <translation>uložená konfigurace jako profil do FILE nebo na standardní výstup (bez FILE nebo s -); existující FILE nahradí jen úplný profil</translation>
     </message>
     <message>
         <source>checks the whole profile (- reads standard input), then writes and commits what differs; --check sends nothing and only tells what would change</source>
-        <translation type="unfinished"></translation>
+        <translation>zkontroluje celý profil (- čte standardní vstup), pak zapíše a potvrdí, co se liší; --check nic neodešle a jen oznámí, co by se změnilo</translation>
     </message>
     <message>
         <source>one line per field that differs between the sensor and the profile (&quot;walk_away_delay: 5 -&gt; 10&quot;); exit status 1 when something differs; --json prints {&quot;differs&quot;: ..., &quot;changes&quot;: [{&quot;path&quot;, &quot;before&quot;, &quot;after&quot;}, ...]}</source>
-        <translation type="unfinished"></translation>
+        <translation>jeden řádek pro každou položku, v níž se senzor a profil liší (&quot;walk_away_delay: 5 -&gt; 10&quot;); návratový kód 1, když se něco liší; --json vypíše {&quot;differs&quot;: ..., &quot;changes&quot;: [{&quot;path&quot;, &quot;before&quot;, &quot;after&quot;}, ...]}</translation>
     </message>
     <message>
         <source>one value by its profile path, for example detection_range, leds.in_range, walk_away.key_delay, walk_away.keys[0].name</source>
-        <translation type="unfinished"></translation>
+        <translation>jedna hodnota podle své cesty v profilu, například detection_range, leds.in_range, walk_away.key_delay, walk_away.keys[0].name</translation>
     </message>
     <message>
         <source>checks every value, then writes and commits what differs; VALUE is JSON (36, true, null, [&quot;left-ctrl&quot;]) or text as show prints it (on, off, left-ctrl+DELETE (76), none), a key name (walk_away.keys[0].name=DELETE) or modifier names (walk_away.keys[0].mods=left-ctrl,left-alt); --check sends nothing and only tells what would change</source>
-        <translation type="unfinished"></translation>
+        <translation>zkontroluje každou hodnotu, pak zapíše a potvrdí, co se liší; VALUE je JSON (36, true, null, [&quot;left-ctrl&quot;]) nebo text, jak jej vypisuje show (on, off, left-ctrl+DELETE (76), none), název klávesy (walk_away.keys[0].name=DELETE) nebo názvy modifikátorů (walk_away.keys[0].mods=left-ctrl,left-alt); --check nic neodešle a jen oznámí, co by se změnilo</translation>
     </message>
     <message>
         <source>returns the sensor to its factory configuration, sending nothing when it already holds it; --check sends nothing and only tells what would change</source>
-        <translation type="unfinished"></translation>
+        <translation>vrátí senzor do tovární konfigurace; pokud ji již má, nic neodešle; --check nic neodešle a jen oznámí, co by se změnilo</translation>
     </message>
     <message>
         <source>the measured distance and the in-range flags; --watch redraws once a second until Ctrl+C (exit status 0), as a bar against the detection range on a terminal and as plain lines otherwise; --count N stops after N readings</source>
-        <translation type="unfinished"></translation>
+        <translation>změřená vzdálenost a příznaky dosahu; --watch překresluje jednou za sekundu až do Ctrl+C (návratový kód 0), na terminálu jako pruh vůči dosahu detekce, jinak jako prosté řádky; --count N skončí po N měřeních</translation>
     </message>
     <message>
         <source>Answers in JSON (--json), one object on standard output:
@@ -561,13 +573,30 @@ Nothing was written to the device. Correct the value and write again.</source>
                       exit status and the message on standard error are as
                       without --json
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Odpovědi v JSON (--json), jeden objekt na standardním výstupu:
+  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
+                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
+                       &quot;before&quot;: PROFILE, &quot;after&quot;: PROFILE}
+                      uložená konfigurace před změnou a ta, kterou senzor
+                      má (s --check: měl by) po ní, jak je zapisuje
+                      export
+  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
+  každé selhání       {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
+                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
+                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
+                      &quot;call&quot; a &quot;errno&quot; u selhaného volání knihovny,
+                      &quot;problems&quot; u odmítnutého profilu nebo přiřazení;
+                      návratový kód a zpráva na standardním chybovém
+                      výstupu jsou stejné jako bez --json
+</translation>
     </message>
     <message>
         <source>Exit status: 0 success; 1 diff found a difference; 2 usage error, or
 refused profile or value; 3 the sensor failed or could not be reached;
 4 the output could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Návratový kód: 0 úspěch; 1 diff našel rozdíl; 2 chybné použití nebo
+odmítnutý profil či hodnota; 3 senzor selhal nebo nebyl dostupný;
+4 výstup nelze zapsat.</translation>
     </message>
     <message>
         <source>Usage: %1 COMMAND [ARGUMENTS]
@@ -576,7 +605,11 @@ Reads, saves, compares and changes the presence sensor&apos;s configuration.
 
 Commands:</source>
         <extracomment>%1 is the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Použití: %1 PŘÍKAZ [ARGUMENTY]
+
+Načte, uloží, porovná a změní konfiguraci senzoru přítomnosti.
+
+Příkazy:</translation>
     </message>
     <message>
         <source>  %1 COMMAND --help | help COMMAND
@@ -586,262 +619,272 @@ Commands:</source>
 Every change is checked as a whole first: a refused value sends nothing,
 and a failed call commits nothing. Messages go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  %1 PŘÍKAZ --help | help PŘÍKAZ
+      použití příkazu
+  %1 --help | --version
+
+Každá změna se nejprve zkontroluje jako celek: odmítnutá hodnota nic
+neodešle a selhané volání nic nepotvrdí. Zprávy jdou na standardní
+chybový výstup.
+</translation>
     </message>
     <message>
         <source>The simulated sensor behind the device library takes its settings from
 the environment (KV3RAPI_SIM_*); see ostraval-config(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulovaný senzor za knihovnou zařízení bere svá nastavení z prostředí
+(KV3RAPI_SIM_*); viz ostraval-config(1).</translation>
     </message>
     <message>
         <source>Usage: %1 %2
 %3
 </source>
         <extracomment>%1 is the program, %2 the command&apos;s synopsis, %3 what it does</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Použití: %1 %2
+%3
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;; try &apos;%2 --help&apos;</source>
         <extracomment>%1 is the word given as a command, %2 the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>neznámý příkaz „%1“; zkuste „%2 --help“</translation>
     </message>
     <message>
         <source>%1: unknown option &quot;%2&quot;; usage: %3 %4</source>
         <extracomment>%1 is the command, %2 the option, %3 the program, %4 the command&apos;s synopsis</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: neznámá volba „%2“; použití: %3 %4</translation>
     </message>
     <message>
         <source>--count needs a number of readings from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>--count vyžaduje počet měření od 1</translation>
     </message>
     <message>
         <source>usage: %1 %2</source>
         <extracomment>%1 is the program, %2 the command&apos;s synopsis</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>použití: %1 %2</translation>
     </message>
     <message>
         <source>--count goes with --watch</source>
-        <translation type="unfinished"></translation>
+        <translation>--count patří k --watch</translation>
     </message>
     <message>
         <source>a command is needed; try &apos;%1 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>chybí příkaz; zkuste „%1 --help“</translation>
     </message>
     <message>
         <source>%1: cannot read: %2</source>
         <extracomment>%1 is the file, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nelze číst: %2</translation>
     </message>
     <message>
         <source>%1: not a regular file: a profile is read from a file, or from standard input given as -</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: není běžný soubor: profil se čte ze souboru nebo ze standardního vstupu zadaného jako -</translation>
     </message>
     <message>
         <source>%1: larger than %2 bytes: not a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: větší než %2 bajtů: není to profil</translation>
     </message>
     <message>
         <source>%1: cannot write: %2; the file is as it was</source>
         <extracomment>%1 is the file, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nelze zapsat: %2; soubor zůstal beze změny</translation>
     </message>
     <message>
         <source>%1: cannot write: %2; no file was made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nelze zapsat: %2; žádný soubor nevznikl</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... a %n další problém</numerusform>
+            <numerusform>... a %n další problémy</numerusform>
+            <numerusform>... a %n dalších problémů</numerusform>
         </translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>selhalo</translation>
     </message>
     <message>
         <source>standard output: cannot write: %1</source>
         <extracomment>%1 is the system&apos;s reason (&quot;No space left on device&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>standardní výstup: nelze zapsat: %1</translation>
     </message>
     <message>
         <source>%1 %2 in (range %3 in) in range</source>
         <extracomment>%1 is the bar, %2 the measured distance, %3 the detection range, in inches</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 in (dosah %3 in) v dosahu</translation>
     </message>
     <message>
         <source>%1 %2 in (range %3 in) out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 in (dosah %3 in) mimo dosah</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ano</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>ne</translation>
     </message>
     <message>
         <source>range %1 inches, in range: %2, in-range pending: %3, out-of-range pending: %4</source>
         <extracomment>%1 is the measured distance, %2 to %4 are &quot;yes&quot; or &quot;no&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vzdálenost %1 in, v dosahu: %2, čeká na v dosahu: %3, čeká na mimo dosah: %4</translation>
     </message>
     <message>
         <source>cannot read the range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze změřit vzdálenost: %1</translation>
     </message>
     <message>
         <source>%1; nothing was committed: the stored configuration is as it was</source>
         <extracomment>%1 is the failed call (&quot;SetSonarParms failed: sensor error 2 (...)&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; nic nebylo potvrzeno: uložená konfigurace zůstala beze změny</translation>
     </message>
     <message>
         <source>%1; nothing was committed: the stored configuration is as it was; while taking back the stored configuration, %2; the sensor works with uncommitted values until it is restarted</source>
         <extracomment>%1 is the failed call, %2 the failed call that was to take the stored configuration back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; nic nebylo potvrzeno: uložená konfigurace zůstala beze změny; při obnově uložené konfigurace %2; senzor pracuje s nepotvrzenými hodnotami, dokud nebude restartován</translation>
     </message>
     <message>
         <source>cannot reach the sensor: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>senzor není dostupný: %1</translation>
     </message>
     <message>
         <source>cannot read the stored configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze načíst uloženou konfiguraci: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
         <extracomment>%1 is the warning</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>varování: %1</translation>
     </message>
     <message>
         <source>No change: the sensor already holds these values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beze změny: senzor už tyto hodnoty má.</translation>
     </message>
     <message numerus="yes">
         <source>Check only: %n field(s) would change; nothing was sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jen kontrola: změnila by se %n položka; nic nebylo odesláno.</numerusform>
+            <numerusform>Jen kontrola: změnily by se %n položky; nic nebylo odesláno.</numerusform>
+            <numerusform>Jen kontrola: změnilo by se %n položek; nic nebylo odesláno.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Changed: %n field(s) written and committed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Změněno: %n položka zapsána a potvrzena.</numerusform>
+            <numerusform>Změněno: %n položky zapsány a potvrzeny.</numerusform>
+            <numerusform>Změněno: %n položek zapsáno a potvrzeno.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: profile refused; nothing was sent</source>
         <extracomment>%1 is the profile&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: profil odmítnut; nic nebylo odesláno</translation>
     </message>
     <message numerus="yes">
         <source>%2: profile refused (%n problems, the first %1 named); nothing was sent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%2: profil odmítnut (%n problém, vypsáno prvních %1); nic nebylo odesláno</numerusform>
+            <numerusform>%2: profil odmítnut (%n problémy, vypsáno prvních %1); nic nebylo odesláno</numerusform>
+            <numerusform>%2: profil odmítnut (%n problémů, vypsáno prvních %1); nic nebylo odesláno</numerusform>
         </translation>
     </message>
     <message>
         <source>assignments refused; nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>přiřazení odmítnuta; nic nebylo odesláno</translation>
     </message>
     <message numerus="yes">
         <source>assignments refused (%n problems, the first %1 named); nothing was sent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>přiřazení odmítnuta (%n problém, vypsáno prvních %1); nic nebylo odesláno</numerusform>
+            <numerusform>přiřazení odmítnuta (%n problémy, vypsáno prvních %1); nic nebylo odesláno</numerusform>
+            <numerusform>přiřazení odmítnuta (%n problémů, vypsáno prvních %1); nic nebylo odesláno</numerusform>
         </translation>
     </message>
     <message>
         <source>values refused; nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>hodnoty odmítnuty; nic nebylo odesláno</translation>
     </message>
     <message numerus="yes">
         <source>values refused (%n problems, the first %1 named); nothing was sent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>hodnoty odmítnuty (%n problém, vypsáno prvních %1); nic nebylo odesláno</numerusform>
+            <numerusform>hodnoty odmítnuty (%n problémy, vypsáno prvních %1); nic nebylo odesláno</numerusform>
+            <numerusform>hodnoty odmítnuty (%n problémů, vypsáno prvních %1); nic nebylo odesláno</numerusform>
         </translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze firmwaru</translation>
     </message>
     <message>
         <source>LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>LED</translation>
     </message>
     <message>
         <source>Measured</source>
         <extracomment>The measured distance and in-range flags</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Změřeno</translation>
     </message>
     <message>
         <source>no field &quot;%1&quot;; fields are %2, and the parts of these (for example walk_away.keys[0].name)</source>
         <extracomment>%1 is the field asked for, %2 the list of fields</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>položka „%1“ neexistuje; položky jsou %2 a jejich části (například walk_away.keys[0].name)</translation>
     </message>
     <message>
         <source>reset returns every setting to its factory value; give --yes to do it, or --check to see what it would change</source>
-        <translation type="unfinished"></translation>
+        <translation>reset vrátí každé nastavení na tovární hodnotu; proveďte jej s --yes, nebo s --check zjistěte, co by změnil</translation>
     </message>
     <message>
         <source>reset done, but cannot read the configuration back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>reset proveden, ale konfiguraci nelze načíst zpět: %1</translation>
     </message>
     <message>
         <source>no error number</source>
-        <translation type="unfinished"></translation>
+        <translation>bez čísla chyby</translation>
     </message>
     <message>
         <source>the sensor is not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>senzor není připojen</translation>
     </message>
     <message>
         <source>the sensor did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>senzor neodpověděl</translation>
     </message>
     <message>
         <source>no sensor is attached</source>
-        <translation type="unfinished"></translation>
+        <translation>není připojen žádný senzor</translation>
     </message>
     <message>
         <source>a record was missing</source>
-        <translation type="unfinished"></translation>
+        <translation>chyběl záznam</translation>
     </message>
     <message>
         <source>the stored configuration is unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>uloženou konfiguraci nelze přečíst</translation>
     </message>
     <message>
         <source>the stored configuration could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>uloženou konfiguraci nelze zapsat</translation>
     </message>
     <message>
         <source>the sensor is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>senzor používá jiný program</translation>
     </message>
     <message>
         <source>the sensor&apos;s lock cannot be taken</source>
-        <translation type="unfinished"></translation>
+        <translation>zámek senzoru nelze získat</translation>
     </message>
     <message>
         <source>an error this program does not know</source>
-        <translation type="unfinished"></translation>
+        <translation>chyba, kterou tento program nezná</translation>
     </message>
     <message>
         <source>%1 failed: sensor error %2 (%3)</source>
         <extracomment>%1 is the library function (&quot;SetSonarParms&quot;), %2 the sensor&apos;s error number, %3 its meaning</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 selhalo: chyba senzoru %2 (%3)</translation>
     </message>
 </context>
 </TS>
