@@ -70,6 +70,28 @@ QString programName()
     return QStringLiteral("ostraval-config");
 }
 
+// What is wrong with the command line. An unknown option is named whole, as
+// it was typed ("-bogus"); Qt's parser names it without its dashes.
+QString commandLineError(const QCommandLineParser &parser, const QStringList &args)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return parser.errorText();
+    QString typed = unknown.constFirst();
+    for (const QString &word : args.mid(1)) {
+        if (word == QLatin1String("--"))
+            break;
+        const QString option = word.section(QLatin1Char('='), 0, 0);
+        const qsizetype dashes = option.startsWith(QLatin1String("--")) ? 2 : 1;
+        if (option.startsWith(QLatin1Char('-')) && QStringView(option).mid(dashes) == typed) {
+            typed = option;
+            break;
+        }
+    }
+    //: %1 is the option as the user typed it
+    return QCoreApplication::translate("CommandLine", "Unknown option '%1'.").arg(typed);
+}
+
 std::optional<int> handleCommandLine(const QStringList &args, QTextStream &out,
                                      QTextStream &err)
 {
@@ -78,7 +100,7 @@ std::optional<int> handleCommandLine(const QStringList &args, QTextStream &out,
     if (!parser.parse(args)) {
         //: %1 is the program, %2 what is wrong with its command line
         err << QCoreApplication::translate("CommandLine", "%1: %2 (try --help)")
-                   .arg(programName(), parser.errorText())
+                   .arg(programName(), commandLineError(parser, args))
             << '\n';
         return kExitUsage;
     }

@@ -26,12 +26,12 @@ void TestCommandLine::arguments_data()
                                             << QStringLiteral("Usage: ostraval-config [OPTION]\n")
                                             << QString();
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << QString()
-                                    << usageError.arg("Unknown option 'bogus'.");
+                                    << usageError.arg("Unknown option '--bogus'.");
     QTest::newRow("unknown option with one dash, named whole")
-        << QStringList{"-bogus"} << 2 << QString() << usageError.arg("Unknown option 'bogus'.");
+        << QStringList{"-bogus"} << 2 << QString() << usageError.arg("Unknown option '-bogus'.");
     QTest::newRow("unknown option beside a known one")
         << QStringList{"--help", "-x"} << 2 << QString()
-        << usageError.arg("Unknown option 'x'.");
+        << usageError.arg("Unknown option '-x'.");
     QTest::newRow("argument") << QStringList{"sensor.bin"} << 2 << QString()
                               << usageError.arg("unexpected argument 'sensor.bin'");
     QTest::newRow("value given to a switch") << QStringList{"--version=2"} << 2 << QString()
