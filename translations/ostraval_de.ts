@@ -331,7 +331,7 @@ Es wurde nichts in das Gerät geschrieben. Korrigieren Sie den Wert und schreibe
     </message>
     <message>
         <source>Windows XP Classic</source>
-        <translation>Windows XP klassisch</translation>
+        <translation>XP klassisch</translation>
     </message>
     <message>
         <source>Sets keystrokes for W XP Classic Logon</source>
