@@ -167,7 +167,7 @@ aus der Umgebung (KV3RAPI_SIM_*); siehe %1(1).
     </message>
     <message>
         <source>Enter Power-up delay is rarely required.  Setting this when not needed will cause problems with the USB registration process.  Proceed with Caution!</source>
-        <translation>Eine Startverzögerung wird nur selten benötigt. Ohne Bedarf gesetzt, stört sie die Anmeldung des Geräts am USB. Gehen Sie vorsichtig vor!</translation>
+        <translation>Eine Startverzögerung wird nur selten benötigt. Ohne Bedarf gesetzt, stört sie die USB-Anmeldung des Geräts. Gehen Sie vorsichtig vor!</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in &quot;%2&quot; on the page &quot;%3&quot; is not a whole number the sensor can store.
