@@ -2,6 +2,7 @@
 #include "commandline.h"
 #include "form1.h"
 #include "messagebox.h"
+#include "singleinstance.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -40,8 +41,13 @@ int main(int argc, char *argv[])
     if (const auto status = app::handleCommandLine(QCoreApplication::arguments(), out, err))
         return *status;
 
+    // A second start in the session raises the first window and leaves.
+    app::SingleInstance instance(QGuiApplication::desktopFileName());
+    if (!instance.claim())
+        return app::kExitOk;
     ui::QtMessageBoxes boxes;
     Form1 form(boxes);
+    instance.raiseOnActivation(&form);
     form.show();
     return application.exec();
 }

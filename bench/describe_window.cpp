@@ -3,6 +3,7 @@
 // controls in the order they were made and prints each one's class,
 // container, place, text, font and state.
 // Usage: ostraval-bench-describe OUTPUT
+#include "announcer.h"
 #include "form1.h"
 #include "quietboxes.h"
 #include "windowshape.h"
@@ -108,13 +109,15 @@ private:
     {
         for (QObject *object : container->children()) {
             auto *widget = qobject_cast<QWidget *>(object);
-            if (widget && !widget->objectName().startsWith(QLatin1String("qt_")))
+            // The announcer draws nothing and is only for assistive technology.
+            if (widget && !widget->objectName().startsWith(QLatin1String("qt_")) &&
+                !qobject_cast<ui::Announcer *>(widget))
                 describe(widget, parent);
         }
     }
 
     int add(QWidget *w, const char *kind, int parent, const QString &text, int detail = 0,
-            int rows = 0, unsigned flags = 0, int foreground = -1)
+            int rows = 0, unsigned flags = 0, unsigned textColour = 0)
     {
         // Pages are shown and hidden by their tab widget.
         if (w->isHidden() && qstrcmp(kind, "Page") != 0)
@@ -136,7 +139,7 @@ private:
                                      number(font),
                                      number(detail),
                                      number(rows),
-                                     number(foreground),
+                                     QString::number(textColour),
                                      number(int(flags)) + u'}'}
                              .join(QLatin1String(", ")));
         return int(controls_.size() - 1);
@@ -153,9 +156,11 @@ private:
             describeChildren(w, add(w, "Frame", parent, frame->title()));
         } else if (auto *label = qobject_cast<QLabel *>(w)) {
             const QPalette::ColorRole role = label->foregroundRole();
+            const bool ownColour = role != QPalette::WindowText ||
+                                   label->testAttribute(Qt::WA_SetPalette);
             add(w, "Label", parent, label->text(), int(label->alignment()), 0,
                 label->wordWrap() ? unsigned(WordWrap) : 0u,
-                role == QPalette::WindowText ? -1 : int(role));
+                ownColour ? unsigned(label->palette().color(role).rgba()) : 0u);
         } else if (auto *text = qobject_cast<QLineEdit *>(w)) {
             add(w, "Text", parent, text->text(), int(text->alignment()), 0,
                 text->isReadOnly() ? unsigned(ReadOnly) : 0u);

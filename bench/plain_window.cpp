@@ -53,8 +53,11 @@ QWidget *create(const Control &c, QWidget *parent)
         auto *label = new QLabel(text(c.text), parent);
         label->setAlignment(Qt::Alignment(c.detail));
         label->setWordWrap(c.flags & WordWrap);
-        if (c.foreground >= 0)
-            label->setForegroundRole(QPalette::ColorRole(c.foreground));
+        if (c.textColour) {
+            QPalette palette;
+            palette.setColor(QPalette::WindowText, QColor::fromRgba(c.textColour));
+            label->setPalette(palette);
+        }
         return label;
     }
     case Kind::Text: {

@@ -26,7 +26,8 @@ struct Control {
     int detail;           // Label, Text: alignment; Check, Option: checked;
                           // Shape: frame style; List: current row
     int rows;             // List: index into the row lists
-    int foreground;       // Label: its text's palette role, when not the usual; -1 otherwise
+    unsigned textColour;  // Label: its text's colour (0xAARRGGBB) when not the palette's
+                          // window text; 0 otherwise
     unsigned flags;
 };
 

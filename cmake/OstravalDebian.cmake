@@ -59,7 +59,7 @@ endfunction()
 
 # ostraval_debian_package(COMPONENT NAME package SECTION section
 #     [MULTI_ARCH same] [DEPENDS_ON component...] [SHLIBDEPS]
-#     [CONTROL file...] DOCS file... DESCRIPTION text)
+#     [RECOMMENDS package...] [CONTROL file...] DOCS file... DESCRIPTION text)
 # Makes the install COMPONENT into the Debian package NAME: sets the CPack
 # variables in the caller's scope (before it includes CPack) and installs
 # DOCS into the package's documentation folder. DEPENDS_ON names components
@@ -69,7 +69,7 @@ endfunction()
 # extended description.
 function(ostraval_debian_package component)
     cmake_parse_arguments(PARSE_ARGV 1 arg "SHLIBDEPS"
-        "NAME;SECTION;MULTI_ARCH;DESCRIPTION" "DEPENDS_ON;CONTROL;DOCS")
+        "NAME;SECTION;MULTI_ARCH;DESCRIPTION" "DEPENDS_ON;RECOMMENDS;CONTROL;DOCS")
     string(TOUPPER ${component} var)
     set(priority optional)
     if(arg_MULTI_ARCH)
@@ -82,6 +82,10 @@ function(ostraval_debian_package component)
     set(CPACK_DEBIAN_${var}_PACKAGE_SECTION ${arg_SECTION} PARENT_SCOPE)
     set(CPACK_DEBIAN_${var}_PACKAGE_PRIORITY "${priority}" PARENT_SCOPE)
     set(CPACK_DEBIAN_${var}_PACKAGE_SHLIBDEPS ${arg_SHLIBDEPS} PARENT_SCOPE)
+    if(arg_RECOMMENDS)
+        list(JOIN arg_RECOMMENDS ", " recommends)
+        set(CPACK_DEBIAN_${var}_PACKAGE_RECOMMENDS "${recommends}" PARENT_SCOPE)
+    endif()
     set(CPACK_DEBIAN_${var}_PACKAGE_CONTROL_EXTRA "${arg_CONTROL}" PARENT_SCOPE)
     set(CPACK_DEBIAN_${var}_PACKAGE_CONTROL_STRICT_PERMISSION ON PARENT_SCOPE)
     set(CPACK_DEBIAN_${var}_DESCRIPTION "${arg_DESCRIPTION}" PARENT_SCOPE)

@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "desktops.h"
 #include "output.h"
 #include "profile.h"
 #include "readable.h"
@@ -16,7 +17,7 @@ namespace {
 using Runner = int (*)(const Arguments &);
 
 // What a command's operands are, for completing them.
-enum class Operands { None, File, Field, Assignments };
+enum class Operands { None, File, Field, Assignments, Presets };
 
 struct Command {
     const char *name;
@@ -72,6 +73,14 @@ const QList<Command> &commands()
          "status 0), as a bar against the detection range on a terminal and as plain lines otherwise; "
          "--count N stops after N readings"),
          {QStringLiteral("--watch"), QStringLiteral("--count"), json}, Operands::None, 0, 0, runRange},
+        {"preset", "preset NAME [--profile FILE] [--check] [--json] | preset --list [--json]",
+         QT_TRANSLATE_NOOP("ostraval-ctl", "sets the walk-away and walk-up keystrokes to a desktop's own lock and wake keys (gnome, plasma, "
+         "xfce, cinnamon, mate), to those of one of the window's logon presets (windows-2000, "
+         "windows-xp-classic, xp-welcome-screen), or, with this-desktop, to the lock shortcut the running "
+         "desktop holds, and changes nothing else; --profile also applies the profile (- reads standard "
+         "input), its keys replaced by the preset's; --check sends nothing and only tells what would "
+         "change; --list names the presets with their keys"),
+         {QStringLiteral("--list"), QStringLiteral("--profile"), check, json}, Operands::Presets, 0, 1, runPreset},
     };
     return kCommands;
 }
@@ -100,7 +109,10 @@ const char *const kAnswers = QT_TRANSLATE_NOOP("ostraval-ctl",
     "                       \"before\": PROFILE, \"after\": PROFILE}\n"
     "                      the stored configuration before, and the one the sensor\n"
     "                      holds (with --check: would hold) after, as export\n"
-    "                      writes them\n"
+    "                      writes them; preset adds \"preset\": {\"name\", \"title\",\n"
+    "                      \"walk_away\", \"walk_up\", \"shortcut\", \"shortcut_read\"}\n"
+    "  preset --list       {\"presets\": [{\"name\", \"title\", \"walk_away\",\n"
+    "                       \"walk_up\", \"shortcut\", \"source\"}, ...]}\n"
     "  diff                {\"differs\": true|false, \"changes\": [...]}\n"
     "  any failure         {\"error\": {\"status\": N, \"message\": ..., \"call\": ...,\n"
     "                       \"errno\": N, \"problems\": [{\"path\": ..., \"value\": ...,\n"
@@ -129,7 +141,7 @@ void printUsage()
     printOut(shown(QT_TRANSLATE_NOOP("ostraval-ctl",
                                      "  %1 COMMAND --help | help COMMAND\n"
                                      "      the command's usage\n"
-                                     "  %1 --help | --version\n\n"
+                                     "  %1 --help | --version [--json]\n\n"
                                      "Every change is checked as a whole first: a refused value sends nothing,\n"
                                      "and a failed call commits nothing. Messages go to standard error.\n"))
                  .arg(kProgram));
@@ -212,6 +224,12 @@ std::optional<Arguments> parse(const Command &command, std::span<const QString> 
             }
             args.count = count;
             ++i;
+        } else if (word == QLatin1String("--profile")) {
+            if (i + 1 >= words.size() || words[i + 1].startsWith(QLatin1String("--"))) {
+                usageError(message(QT_TRANSLATE_NOOP("ostraval-ctl", "--profile needs a profile file, or - for standard input")));
+                return std::nullopt;
+            }
+            args.profile = words[++i];
         } else {
             args.flags << word;
         }
@@ -267,6 +285,8 @@ int printCompletionWords(std::span<const QString> words)
             candidates << QStringLiteral(":files");
         else if (command->operands == Operands::Field)
             candidates << completionPaths();
+        else if (command->operands == Operands::Presets)
+            candidates << presetNames();
         else if (command->operands == Operands::Assignments)
             for (const QString &path : completionPaths())
                 candidates << path + QLatin1Char('=');
@@ -291,7 +311,12 @@ int runCommand(const QString &name, std::span<const QString> rest)
         return kSuccess;
     }
     if (name == QLatin1String("--version")) {
-        printOut(QStringLiteral("%1 %2").arg(kProgram, QStringLiteral(OSTRAVAL_RELEASE_VERSION)));
+        if (std::find(rest.begin(), rest.end(), QStringLiteral("--json")) != rest.end())
+            printJson(QJsonObject{{QStringLiteral("program"), kProgram},
+                                  {QStringLiteral("version"), QStringLiteral(OSTRAVAL_RELEASE_VERSION)},
+                                  {QStringLiteral("interface"), kJsonInterface}});
+        else
+            printOut(QStringLiteral("%1 %2").arg(kProgram, QStringLiteral(OSTRAVAL_RELEASE_VERSION)));
         return kSuccess;
     }
     const Command *command = commandNamed(name);

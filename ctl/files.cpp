@@ -3,6 +3,7 @@
 #include "output.h"
 #include "readable.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -76,6 +77,63 @@ std::optional<QByteArray> readUpTo(int fd, qint64 limit, i18n::Message &why)
     return text;
 }
 
+// Writes all the bytes to an open descriptor; 0, or the error number.
+int writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t put = ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return put < 0 ? errno : EIO;
+        done += put;
+    }
+    return 0;
+}
+
+// Whether a path's file is written in place, as standard output is: a
+// character device (a terminal among them) or a FIFO. Replacing it would put
+// a file where the device or pipe was.
+bool isStream(mode_t mode)
+{
+    return S_ISCHR(mode) || S_ISFIFO(mode);
+}
+
+// Writes to a stream in place. Opening a FIFO waits for its reader, as a
+// shell's redirection does. The opened file is looked at again, so that a
+// regular file put in the stream's place meanwhile is still replaced whole:
+// nothing then, for the caller to replace it.
+std::optional<int> writeInPlace(const QString &name, const QByteArray &bytes)
+{
+    const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        struct stat status {};
+        if (::fstat(fd, &status) != 0 || !isStream(status.st_mode)) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        error = writeAll(fd, bytes);
+        if (::close(fd) != 0 && error == 0)
+            error = errno;
+    }
+    if (error == 0)
+        return kSuccess;
+    return fail(kOutputFailed, message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: cannot write: %2"))
+                                   .arg(shownName(name))
+                                   .arg(systemError(error)));
+}
+
+// What the path names, links followed; nothing when there is nothing yet (or
+// it cannot be looked at, which the write then reports).
+std::optional<mode_t> existingKind(const QString &name)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(name).constData(), &status) != 0)
+        return std::nullopt;
+    return status.st_mode & S_IFMT;
+}
+
 } // namespace
 
 QString shownName(const QString &name)
@@ -103,12 +161,27 @@ std::optional<QByteArray> readProfileFile(const QString &name)
     return text;
 }
 
-bool writeOutputFile(const QString &name, const QByteArray &bytes)
+std::optional<int> refusedOutput(const QString &name)
 {
-    if (isStandardStream(name)) {
-        printOutRaw(bytes);
-        return true;
-    }
+    const std::optional<mode_t> kind = isStandardStream(name) ? std::nullopt : existingKind(name);
+    const char *text = nullptr;
+    if (kind == S_IFDIR)
+        text = QT_TRANSLATE_NOOP("ostraval-ctl", "%1: cannot write a profile into a directory; nothing was written");
+    else if (kind == S_IFSOCK)
+        text = QT_TRANSLATE_NOOP("ostraval-ctl", "%1: cannot write a profile into a socket; nothing was written");
+    else if (kind == S_IFBLK)
+        text = QT_TRANSLATE_NOOP("ostraval-ctl", "%1: cannot write a profile onto a block device; nothing was written");
+    if (text == nullptr)
+        return std::nullopt;
+    return fail(kRefused, message(text).arg(shownName(name)));
+}
+
+namespace {
+
+// Replaces the file by a complete new one, or leaves it as it was. False
+// after a message.
+bool replaceFile(const QString &name, const QByteArray &bytes)
+{
     // Qt 6.4's QSaveFile::commit() renames the new file into place even when
     // its buffered data could not be written at the flush (a full disk), and
     // ignores a failed sync: the file is written unbuffered, the write
@@ -137,6 +210,22 @@ bool writeOutputFile(const QString &name, const QByteArray &bytes)
                             .arg(shownName(name))
                             .arg(i18n::Message::both(profile::readable(why.english()), profile::readable(why.shown()))));
     return false;
+}
+
+} // namespace
+
+int writeOutputFile(const QString &name, const QByteArray &bytes)
+{
+    if (isStandardStream(name)) {
+        printOutRaw(bytes);
+        return kSuccess; // finish() checks standard output
+    }
+    if (const auto status = refusedOutput(name))
+        return *status;
+    if (const std::optional<mode_t> kind = existingKind(name); kind && isStream(*kind))
+        if (const auto status = writeInPlace(name, bytes))
+            return *status;
+    return replaceFile(name, bytes) ? kSuccess : kOutputFailed;
 }
 
 } // namespace ctl

@@ -1,4 +1,5 @@
-// Profile files: read whole or not at all, written whole or not at all.
+// Profile files: read whole or not at all; written whole or not at all, or
+// in place to a pipe or device.
 #pragma once
 
 #include <QByteArray>
@@ -16,10 +17,18 @@ inline constexpr qint64 kMaxProfileSize = 1024 * 1024;
 // waited on. Reports the failure and returns nothing when it cannot be read.
 std::optional<QByteArray> readProfileFile(const QString &name);
 
-// Writes the bytes to the file named (standard output for "-"). An existing
-// file is replaced only by a complete new one; on any failure it stays as it
-// was. Reports the failure (exit status 4) and returns false.
-bool writeOutputFile(const QString &name, const QByteArray &bytes);
+// Refuses an output path that can take no profile, before anything is done:
+// a directory, a socket or a block device. Reports it and gives exit status
+// 2; nothing when the path may be written.
+std::optional<int> refusedOutput(const QString &name);
+
+// Writes the bytes to the path named (standard output for "-"); the exit
+// status. A character device (a terminal among them) or a FIFO is written in
+// place, as standard output is, waiting for a FIFO's reader. A regular file,
+// or a path that does not exist yet, is replaced only by a complete new file;
+// on any failure it stays as it was. A link is followed. Reports a failure
+// (exit status 4; 2 for a path refusedOutput() refuses).
+int writeOutputFile(const QString &name, const QByteArray &bytes);
 
 // The file's name as messages show it.
 QString shownName(const QString &name);

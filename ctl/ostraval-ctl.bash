@@ -1,5 +1,6 @@
 # Bash completion for ostraval-ctl: commands, each command's options, field
-# paths for get and set, and file names for import, diff and export. The
+# paths for get and set, preset names, and file names for import, diff,
+# export and preset --profile. The
 # words come from the tool itself (ostraval-ctl __complete), so that they
 # follow its commands and fields.
 _ostraval_ctl()
@@ -13,6 +14,10 @@ _ostraval_ctl()
         mapfile -t candidates < <("$tool" __complete 2>/dev/null)
     else
         [[ $prev == --count ]] && return
+        if [[ $prev == --profile ]]; then
+            _filedir
+            return
+        fi
         mapfile -t candidates < <("$tool" __complete "$command" 2>/dev/null)
     fi
 

@@ -36,7 +36,7 @@ QJsonObject errorJson(const Failure &failure)
     }
     if (!failure.problems.isEmpty()) {
         QJsonArray problems;
-        for (const profile::Refusal &problem : failure.problems.mid(0, kListedProblems))
+        for (const profile::Refusal &problem : failure.problems)
             problems << problemJson(problem);
         error[QStringLiteral("problems")] = problems;
     }
@@ -88,11 +88,12 @@ void answerFailuresInJson(bool json)
 
 int fail(const Failure &failure)
 {
-    for (const profile::Refusal &problem : failure.problems.mid(0, kListedProblems))
+    for (const profile::Refusal &problem : failure.problems)
         complain(problem.message);
-    if (failure.problems.size() > kListedProblems)
+    const auto unlisted = failure.problems.total() - failure.problems.listed().size();
+    if (unlisted > 0)
         complain(message(QT_TRANSLATE_N_NOOP("ostraval-ctl", "... and %n more problems"),
-                         static_cast<int>(failure.problems.size() - kListedProblems))
+                         static_cast<int>(unlisted))
                      .shown());
     complain(failure.message.shown());
     if (!g_failure)

@@ -24,6 +24,13 @@ enum Exit : int {
     kOutputFailed = 4, // standard output or an output file could not be written
 };
 
+// The version of the tool's answers in JSON, which `--version --json` states.
+// It grows whenever an answer loses or renames a member or changes a
+// member's meaning, so that scripts can refuse a tool they do not know.
+// 1: the answers of release 1.1.0; 2: warnings in the answers of show,
+// import, set and reset, and `--version --json`.
+inline constexpr int kJsonInterface = 2;
+
 // Results on standard output. Once a write fails nothing more is written;
 // finish() reports it.
 void printOut(const QString &line);
@@ -55,7 +62,7 @@ struct Failure {
 
 // Problems named one line each on standard error before the message; the
 // rest of a long list is counted, not listed.
-inline constexpr qsizetype kListedProblems = 20;
+inline constexpr qsizetype kListedProblems = profile::kListedRefusals;
 
 // With --json a failure is also answered on standard output, as one object:
 // {"error": {"status", "message", "call", "errno", "problems"}}.

@@ -1,6 +1,8 @@
 #include "runners.h"
 
+#include "desktops.h"
 #include "files.h"
+#include "keystroke.h"
 #include "output.h"
 #include "profile.h"
 #include "rangewatch.h"
@@ -56,14 +58,18 @@ std::optional<int> connectAndRead(Sensor &sensor, Records &records)
     return std::nullopt;
 }
 
-// The records as a profile, its warnings on standard error.
-QJsonObject exported(const Records &records)
+// The records as a profile. Its warnings (stored values outside their
+// bounds, which the profile shows as they are) go to standard error and,
+// for a JSON answer, into `warnings`.
+QJsonObject exported(const Records &records, QJsonArray *warningsJson = nullptr)
 {
     QStringList warnings;
     QJsonObject profile = profile::profileOf(records, &warnings);
     for (const QString &warning : warnings)
         //: %1 is the warning
         complain(shown(QT_TRANSLATE_NOOP("ostraval-ctl", "warning: %1")).arg(warning));
+    if (warningsJson)
+        *warningsJson = QJsonArray::fromStringList(warnings);
     return profile;
 }
 
@@ -79,16 +85,25 @@ QJsonArray changesJson(const QList<profile::Difference> &differences)
 
 // What a changing command did, or would do with --check: for people one line
 // per field that changed, for scripts the changes and both configurations.
-void reportOutcome(const Records &before, const Records &after, bool check, bool json)
+// Stored values outside their bounds that the change leaves in place are
+// warned of; `extra` adds members to the answer in JSON.
+void reportOutcome(const Records &before, const Records &after, bool check, bool json,
+                   const QJsonObject &extra = {})
 {
     const QList<profile::Difference> differences = profile::differences(before, after);
     const bool changed = !(before == after);
+    QJsonArray warnings;
+    const QJsonObject afterProfile = exported(after, &warnings);
     if (json) {
-        printJson(QJsonObject{{QStringLiteral("changed"), changed},
-                              {QStringLiteral("check"), check},
-                              {QStringLiteral("changes"), changesJson(differences)},
-                              {QStringLiteral("before"), profile::profileOf(before)},
-                              {QStringLiteral("after"), profile::profileOf(after)}});
+        QJsonObject answer{{QStringLiteral("changed"), changed},
+                           {QStringLiteral("check"), check},
+                           {QStringLiteral("changes"), changesJson(differences)},
+                           {QStringLiteral("before"), profile::profileOf(before)},
+                           {QStringLiteral("after"), afterProfile},
+                           {QStringLiteral("warnings"), warnings}};
+        for (auto member = extra.begin(); member != extra.end(); ++member)
+            answer.insert(member.key(), member.value());
+        printJson(answer);
         return;
     }
     for (const profile::Difference &difference : differences)
@@ -105,14 +120,15 @@ void reportOutcome(const Records &before, const Records &after, bool check, bool
 }
 
 // Sends the wanted configuration when it differs from the stored one.
-int changeTo(Sensor &sensor, const Records &stored, const Records &wanted, const Arguments &args)
+int changeTo(Sensor &sensor, const Records &stored, const Records &wanted, const Arguments &args,
+             const QJsonObject &extra = {})
 {
     const bool check = args.has("--check");
     if (!(stored == wanted) && !check) {
         if (const auto failure = sensor.write(wanted))
             return failWrite(*failure);
     }
-    reportOutcome(stored, wanted, check, args.has("--json"));
+    reportOutcome(stored, wanted, check, args.has("--json"), extra);
     return kSuccess;
 }
 
@@ -140,8 +156,9 @@ constexpr RefusalText kValuesRefused = {
 // `file` names the profile's file, if any.
 int refuse(const RefusalText &what, const profile::Refusals &refusals, const QString &file = QString())
 {
-    i18n::Message text = refusals.size() > kListedProblems
-                             ? message(what.many, static_cast<int>(refusals.size())).arg(kListedProblems)
+    const qsizetype listed = refusals.listed().size();
+    i18n::Message text = refusals.total() > listed
+                             ? message(what.many, static_cast<int>(refusals.total())).arg(listed)
                              : message(what.few);
     if (!file.isEmpty())
         text = text.arg(file);
@@ -169,20 +186,26 @@ std::optional<QJsonObject> readProfile(const QString &name)
     return profile;
 }
 
-// The stored configuration and what the profile named by the first operand
-// makes of it: the profile is checked as a whole before the sensor is asked.
-// An exit status when either fails.
-std::optional<int> storedAndWanted(const Arguments &args, Sensor &sensor, Records &stored,
-                                   Records &wanted)
+// The stored configuration and what a profile, checked as a whole before the
+// sensor is asked, makes of it. An exit status when reading fails.
+std::optional<int> storedAndWanted(const QJsonObject &profile, Sensor &sensor, Records &stored, Records &wanted,
+                                   profile::Header header = profile::Header::Required)
+{
+    if (const auto status = connectAndRead(sensor, stored))
+        return status;
+    wanted = stored;
+    profile::applyProfile(profile, wanted, header); // already checked
+    return std::nullopt;
+}
+
+// The same for the profile in the file named by the first operand. An exit
+// status when either fails.
+std::optional<int> storedAndWanted(const Arguments &args, Sensor &sensor, Records &stored, Records &wanted)
 {
     const std::optional<QJsonObject> profile = readProfile(args.operands.first());
     if (!profile)
         return kRefused;
-    if (const auto status = connectAndRead(sensor, stored))
-        return status;
-    wanted = stored;
-    profile::applyProfile(*profile, wanted); // already checked
-    return std::nullopt;
+    return storedAndWanted(*profile, sensor, stored, wanted);
 }
 
 // --- Show -------------------------------------------------------------------------
@@ -272,10 +295,12 @@ int runShow(const Arguments &args)
     if (const auto failure = sensor.range(range))
         return failCall(kSensorFailed, message(QT_TRANSLATE_NOOP("ostraval-ctl", "cannot read the range: %1")),
                         *failure);
-    QJsonObject profile = exported(records);
+    QJsonArray warnings;
+    QJsonObject profile = exported(records, &warnings);
     if (args.has("--json")) {
         profile[QStringLiteral("firmware")] = firmwareText(sensor.firmware());
         profile[QStringLiteral("range")] = rangeJson(range);
+        profile[QStringLiteral("warnings")] = warnings;
         printJson(profile);
     } else {
         printShow(profile, sensor.firmware(), range);
@@ -285,13 +310,18 @@ int runShow(const Arguments &args)
 
 int runExport(const Arguments &args)
 {
-    Sensor sensor;
-    Records records;
-    if (const auto status = connectAndRead(sensor, records))
-        return *status;
     const QString file = args.operands.value(0, QStringLiteral("-"));
-    return writeOutputFile(file, profile::profileText(exported(records))) ? kSuccess
-                                                                          : kOutputFailed;
+    if (const auto status = refusedOutput(file))
+        return *status;
+    QByteArray text;
+    {
+        Sensor sensor;
+        Records records;
+        if (const auto status = connectAndRead(sensor, records))
+            return *status;
+        text = profile::profileText(exported(records));
+    } // the sensor is let go before a FIFO's reader is waited for
+    return writeOutputFile(file, text);
 }
 
 int runImport(const Arguments &args)
@@ -355,7 +385,7 @@ int runSet(const Arguments &args)
     for (const QString &assignment : args.operands) {
         QJsonObject unused;
         if (const auto why = profile::addAssignment(unused, anyProfile, assignment))
-            malformed << *why;
+            malformed.add(*why);
     }
     if (!malformed.isEmpty())
         return refuse(kAssignmentsRefused, malformed);
@@ -417,6 +447,136 @@ int runRange(const Arguments &args)
     options.count = args.count;
     options.detectionRange = records.sonar.MaxDist;
     return showRange(sensor, options);
+}
+
+namespace {
+
+// --- Presets ----------------------------------------------------------------------
+
+// A sequence as a profile's keys, without its trailing empty positions.
+QJsonArray presetKeys(const config::KeySequence &sequence)
+{
+    QJsonArray keys;
+    for (const config::Keystroke &key : sequence)
+        keys << profile::keystrokeValue(key.code, key.mods);
+    while (!keys.isEmpty() && keys.last().isNull())
+        keys.removeLast();
+    return keys;
+}
+
+const config::KeySequence &presetSequence(const ResolvedPreset &preset, const config::SequenceSetting &sequence)
+{
+    return sequence.firstSlot == config::kWalkAwaySlot0 ? preset.walkAway : preset.walkUp;
+}
+
+// Lays the preset's keys over a profile: they replace the keys of both
+// sequences and leave every other field as it was.
+void putPresetKeys(QJsonObject &profile, const ResolvedPreset &preset)
+{
+    for (const config::SequenceSetting &sequence : config::kKeySequences) {
+        const QLatin1String name(sequence.section);
+        QJsonObject section = profile.value(name).toObject();
+        section[QLatin1String(config::kKeysName)] = presetKeys(presetSequence(preset, sequence));
+        profile[name] = section;
+    }
+}
+
+// What the answer in JSON says of the preset.
+QJsonObject presetJson(const ResolvedPreset &preset)
+{
+    QJsonObject json{{QStringLiteral("name"), preset.name}, {QStringLiteral("title"), preset.title}};
+    if (!preset.shortcut.isEmpty()) {
+        json[QStringLiteral("shortcut")] = preset.shortcut;
+        json[QStringLiteral("shortcut_read")] = preset.shortcutRead;
+    }
+    for (const config::SequenceSetting &sequence : config::kKeySequences)
+        json[QLatin1String(sequence.section)] =
+            QJsonObject{{QLatin1String(config::kKeysName), presetKeys(presetSequence(preset, sequence))}};
+    return json;
+}
+
+// Every preset with its keys and where they come from; this-desktop with
+// what it reads.
+int listPresets(bool json)
+{
+    QJsonArray presets;
+    for (const QString &name : presetNames()) {
+        QList<i18n::Message> unusedWarnings;
+        i18n::Message unused;
+        QJsonObject entry{{QStringLiteral("name"), name}};
+        const DesktopPreset *desktop = nullptr;
+        for (const DesktopPreset &each : desktopPresets())
+            if (name == QLatin1String(each.name))
+                desktop = &each;
+        if (name == QLatin1String(kThisDesktop)) {
+            entry[QStringLiteral("title")] =
+                QLatin1String(QT_TRANSLATE_NOOP("ostraval-ctl", "the running desktop's own lock shortcut, read in its session"));
+        } else if (const std::optional<ResolvedPreset> preset = resolvePreset(name, unusedWarnings, unused)) {
+            entry = presetJson(*preset);
+            entry.remove(QStringLiteral("shortcut_read"));
+            if (desktop)
+                entry[QStringLiteral("source")] = QLatin1String(desktop->source);
+        }
+        presets << entry;
+    }
+    if (json) {
+        printJson(QJsonObject{{QStringLiteral("presets"), presets}});
+        return kSuccess;
+    }
+    for (const QJsonValue &value : presets) {
+        const QJsonObject entry = value.toObject();
+        // JSON holds the English title; people read it in their language.
+        const QString title = shown(entry.value(QStringLiteral("title")).toString().toUtf8().constData());
+        const QString shortcut = entry.value(QStringLiteral("shortcut")).toString();
+        printOut(QStringLiteral("%1 %2").arg(entry.value(QStringLiteral("name")).toString(), -20).arg(
+            shortcut.isEmpty() ? title : QStringLiteral("%1 (%2)").arg(title, shortcut)));
+        for (const config::SequenceSetting &sequence : config::kKeySequences)
+            if (entry.contains(QLatin1String(sequence.section)))
+                printOut(QStringLiteral("    %1 %2").arg(QString::fromLatin1(sequence.showLabel) + QLatin1Char(':'), -16)
+                             .arg(keysText(entry.value(QLatin1String(sequence.section))
+                                               .toObject()
+                                               .value(QLatin1String(config::kKeysName)))));
+        if (entry.contains(QStringLiteral("source")))
+            printOut(QStringLiteral("    %1 %2")
+                         .arg(shown(QT_TRANSLATE_NOOP("ostraval-ctl", "From:")), -16)
+                         .arg(entry.value(QStringLiteral("source")).toString()));
+    }
+    return kSuccess;
+}
+
+} // namespace
+
+// Sets both keystroke sequences from a preset, and nothing else; with
+// --profile, the profile's fields too, its keys replaced by the preset's.
+int runPreset(const Arguments &args)
+{
+    //: %1 is the program
+    const i18n::Message usage = message(QT_TRANSLATE_NOOP("ostraval-ctl", "usage: %1 preset NAME [--profile FILE] [--check] [--json] | "
+                                                                          "preset --list [--json]"))
+                                    .arg(QStringLiteral("ostraval-ctl"));
+    if (args.has("--list"))
+        return args.operands.isEmpty() && !args.profile && !args.has("--check") ? listPresets(args.has("--json"))
+                                                                               : fail(kRefused, usage);
+    if (args.operands.size() != 1)
+        return fail(kRefused, usage);
+    std::optional<QJsonObject> profile = QJsonObject{};
+    if (args.profile && !(profile = readProfile(*args.profile)))
+        return kRefused;
+    QList<i18n::Message> warnings;
+    i18n::Message why;
+    const std::optional<ResolvedPreset> preset = resolvePreset(args.operands.first(), warnings, why);
+    if (!preset)
+        return fail(kRefused, why);
+    for (const i18n::Message &warning : warnings)
+        complain(shown(QT_TRANSLATE_NOOP("ostraval-ctl", "warning: %1")).arg(warning.shown()));
+    putPresetKeys(*profile, *preset);
+    Sensor sensor;
+    Records stored;
+    Records wanted;
+    if (const auto status = storedAndWanted(*profile, sensor, stored, wanted,
+                                            args.profile ? profile::Header::Required : profile::Header::None))
+        return *status;
+    return changeTo(sensor, stored, wanted, args, {{QStringLiteral("preset"), presetJson(*preset)}});
 }
 
 } // namespace ctl

@@ -12,6 +12,7 @@ struct Arguments {
     QStringList operands;
     QStringList flags;
     std::optional<int> count;
+    std::optional<QString> profile; // preset --profile FILE
 
     bool has(const char *flag) const { return flags.contains(QLatin1String(flag)); }
 };
@@ -25,5 +26,6 @@ int runGet(const Arguments &args);
 int runSet(const Arguments &args);
 int runReset(const Arguments &args);
 int runRange(const Arguments &args);
+int runPreset(const Arguments &args);
 
 } // namespace ctl

@@ -31,7 +31,7 @@ extern "C" {
 #define KV3_ERR_IO 2            /* the sensor did not answer the request */
 #define KV3_ERR_NO_SENSOR 3     /* USBConnect: no sensor is attached */
 #define KV3_ERR_NULL_POINTER 4  /* a record or out-argument pointer was null */
-#define KV3_ERR_BAD_STORE 5     /* the stored configuration is unreadable (wrong size, or not a regular file); it is left untouched */
+#define KV3_ERR_BAD_STORE 5     /* the stored configuration is unreadable (wrong size, not a regular file, or more than one hard link); it is left untouched */
 #define KV3_ERR_STORE_WRITE 6   /* the stored configuration could not be written */
 #define KV3_ERR_IN_USE 7        /* USBConnect: the sensor is in use by another program */
 #define KV3_ERR_LOCK 8          /* USBConnect: the sensor's lock cannot be taken (other than held by another program) */

@@ -29,10 +29,12 @@
  * has switched it on.
  *
  * With a state file the sensor is one program's at a time, as a device on a
- * USB port is: USBConnect takes the lock beside the file the state file's
- * path finally names and fails with KV3_ERR_IN_USE while another program
- * holds it, or with KV3_ERR_LOCK when the lock cannot be taken at all;
- * USBDisconnect, a reset and the end of the process release it.
+ * USB port is: USBConnect takes the lock on the file the state file's path
+ * finally names (storefile.h) and fails with KV3_ERR_IN_USE while another
+ * program holds it, or with KV3_ERR_LOCK when the lock cannot be taken at
+ * all; USBDisconnect, a reset and the end of the process release it. A state
+ * file that cannot be used is named on standard error at USBConnect, with
+ * the reason.
  *
  * The settings come from the environment when the library is first used,
  * unless kv3sim::reset() came first. The state is guarded by one mutex.
@@ -96,8 +98,20 @@ Library &library()
 detail::StoreReading readStore(const Sensor &s)
 {
     if (s.settings.statePath.empty())
-        return {detail::StoreState::Loaded, s.memoryStore};
+        return {detail::StoreState::Loaded, s.memoryStore, {}};
     return detail::readStoreFile(s.settings.statePath);
+}
+
+// The stored configuration as the sensor loads it at power-up. A state file
+// that cannot be used is named, with the reason, so that error 5 on the
+// next read or commit is no riddle.
+detail::StoreReading powerUpReading(const Sensor &s)
+{
+    detail::StoreReading reading = readStore(s);
+    if (reading.state == detail::StoreState::Refused)
+        std::cerr << "KV3RAPI: the state file \"" << detail::shownText(s.settings.statePath)
+                  << "\" is refused (error " << KV3_ERR_BAD_STORE << "): " << reading.refusal << '\n';
+    return reading;
 }
 
 // Commits a configuration to storage; the error number, or 0.
@@ -479,7 +493,7 @@ int16_t USBConnect(int32_t *version)
             call.fail(refused);
         } else {
             if (!s.connected) {
-                s.working = kv3sim::readStore(s).config; // power-up: a refused store gives defaults
+                s.working = kv3sim::powerUpReading(s).config; // a refused store gives defaults
                 s.connected = true;
             }
             *version = s.settings.firmware;

@@ -168,25 +168,50 @@ std::string defaultStatePath(std::ostream &warnings)
 
 namespace detail {
 
+namespace {
+
+// The bytes of the character that starts at `at`: a UTF-8 sequence is never
+// cut apart, and is at most four bytes long.
+std::size_t characterLength(std::string_view text, std::size_t at)
+{
+    std::size_t length = 1;
+    while (length < 4 && at + length < text.size() &&
+           (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80)
+        ++length;
+    return length;
+}
+
+} // namespace
+
 std::string shownText(std::string_view text)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string line;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        // A UTF-8 sequence is never cut apart.
-        std::size_t length = 1;
-        while (i + length < text.size() && (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
-            ++length;
-        std::string piece(text.substr(i, length));
-        if (byte < 0x20 || byte == 0x7F)
-            piece = {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
-        if (line.size() + piece.size() > kShownLength)
-            return line + "... (" + std::to_string(text.size()) + " characters)";
+    std::size_t shown = 0; // characters on the line, an escape counted as written
+    std::size_t at = 0;
+    for (; at < text.size(); at += characterLength(text, at)) {
+        const std::size_t length = characterLength(text, at);
+        std::string piece(text.substr(at, length));
+        const auto byte = static_cast<unsigned char>(text[at]);
+        // The C1 controls U+0080 to U+009F are C2 80 to C2 9F in UTF-8.
+        const bool c1 = byte == 0xC2 && length == 2 && static_cast<unsigned char>(text[at + 1]) < 0xA0;
+        const bool escaped = byte < 0x20 || byte == 0x7F || c1;
+        if (escaped) {
+            const unsigned code = c1 ? static_cast<unsigned char>(text[at + 1]) : byte;
+            piece = {'\\', 'x', kHex[code >> 4], kHex[code & 0xF]};
+        }
+        const std::size_t width = escaped ? piece.size() : 1;
+        if (shown + width > kShownLength)
+            break;
         line += piece;
-        i += length;
+        shown += width;
     }
-    return line;
+    if (at >= text.size())
+        return line;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); i += characterLength(text, i))
+        ++characters;
+    return line + "... (" + std::to_string(characters) + " characters)";
 }
 
 } // namespace detail

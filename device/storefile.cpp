@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -32,6 +33,14 @@ public:
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+
+    // Hands the descriptor over to the caller, who closes it.
+    int release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
     // Closes now, reporting whether the close succeeded.
     bool close()
@@ -119,6 +128,77 @@ mode_t modeFor(const fs::path &target, bool &keepExisting)
     return keepExisting ? (existing.st_mode & 07777) : 0666;
 }
 
+// The byte of a folder that stands for a file's name in it (FNV-1a), well
+// inside the offsets a lock may take.
+off_t byteForName(const std::string &name)
+{
+    uint64_t hash = 14695981039346656037ull;
+    for (const unsigned char c : name) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    return static_cast<off_t>(hash >> 2);
+}
+
+StoreLock::Result lockExclusively(int fd)
+{
+    int locked;
+    do
+        locked = ::flock(fd, LOCK_EX | LOCK_NB);
+    while (locked != 0 && errno == EINTR);
+    if (locked == 0)
+        return StoreLock::Result::Held;
+    return errno == EWOULDBLOCK ? StoreLock::Result::InUse : StoreLock::Result::Unavailable;
+}
+
+// Claims the name in the folder: first a shared lock on its byte, then a look
+// for any other program's lock there. Two programs that claim it at once may
+// both see the other and both give way; never do both keep it. The locks are
+// open file description locks, so that two descriptors of one process are
+// two claims, as two processes are.
+StoreLock::Result claimName(int folder, const std::string &name)
+{
+    struct flock claim {};
+    claim.l_type = F_RDLCK;
+    claim.l_whence = SEEK_SET;
+    claim.l_start = byteForName(name);
+    claim.l_len = 1;
+    struct flock other = claim;
+    other.l_type = F_WRLCK; // conflicts with every lock of another description
+    if (::fcntl(folder, F_OFD_SETLK, &claim) != 0 || ::fcntl(folder, F_OFD_GETLK, &other) != 0)
+        return StoreLock::Result::Unavailable;
+    return other.l_type == F_UNLCK ? StoreLock::Result::Held : StoreLock::Result::InUse;
+}
+
+StoreReading refused(std::string why)
+{
+    return {StoreState::Refused, factoryDefaults(), std::move(why)};
+}
+
+// What a file is that is not a regular one.
+const char *kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a directory";
+    if (S_ISFIFO(mode))
+        return "a FIFO";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "something else";
+}
+
+// Why a state file that stat() describes cannot be used; empty when it can.
+std::string refusalOf(const struct stat &info)
+{
+    if (!S_ISREG(info.st_mode))
+        return std::string("it is ") + kindOf(info.st_mode) + ", not a regular file";
+    if (info.st_nlink > 1)
+        return "it has " + std::to_string(info.st_nlink) + " hard links, and a commit would break them";
+    return {};
+}
+
 } // namespace
 
 StoreReading readStoreFile(const std::string &path)
@@ -128,23 +208,34 @@ StoreReading readStoreFile(const std::string &path)
     // second look at the opened file close the gap between look and open.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
-        const bool missing = errno == ENOENT || errno == ENOTDIR;
-        return {missing ? StoreState::Missing : StoreState::Refused, factoryDefaults()};
+        if (errno == ENOENT || errno == ENOTDIR)
+            return {StoreState::Missing, factoryDefaults(), {}};
+        return refused(std::string("it cannot be looked at: ") + std::strerror(errno));
     }
-    if (!S_ISREG(info.st_mode))
-        return {StoreState::Refused, factoryDefaults()};
+    if (std::string why = refusalOf(info); !why.empty())
+        return refused(std::move(why));
 
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return {StoreState::Refused, factoryDefaults()};
+    if (!file.valid())
+        return refused(std::string("it cannot be opened: ") + std::strerror(errno));
+    if (::fstat(file.get(), &info) != 0)
+        return refused(std::string("it cannot be looked at: ") + std::strerror(errno));
+    if (std::string why = refusalOf(info); !why.empty())
+        return refused(std::move(why));
 
     // One byte more than a configuration tells a longer file from a full one.
     std::array<uint8_t, kStoredSize + 1> bytes{};
-    if (readUpTo(file.get(), bytes.data(), bytes.size()) != static_cast<ssize_t>(kStoredSize))
-        return {StoreState::Refused, factoryDefaults()};
+    const ssize_t size = readUpTo(file.get(), bytes.data(), bytes.size());
+    if (size < 0)
+        return refused(std::string("it cannot be read: ") + std::strerror(errno));
+    const std::string expected = std::to_string(kStoredSize);
+    if (size > static_cast<ssize_t>(kStoredSize))
+        return refused("it holds more than " + expected + " bytes");
+    if (size < static_cast<ssize_t>(kStoredSize))
+        return refused("it holds " + std::to_string(size) + " bytes, not " + expected);
     std::array<uint8_t, kStoredSize> stored{};
     std::copy_n(bytes.begin(), kStoredSize, stored.begin());
-    return {StoreState::Loaded, decode(stored)};
+    return {StoreState::Loaded, decode(stored), {}};
 }
 
 bool writeStoreFile(const std::string &path, const Configuration &config)
@@ -189,31 +280,36 @@ StoreLock::Result StoreLock::acquire(const std::string &statePath)
     const fs::path target = finalTarget(statePath);
     if (target.empty())
         return Result::Unavailable;
-    const fs::path lockPath = target.string() + ".lock";
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::error_code ec;
-    if (lockPath.has_parent_path())
-        fs::create_directories(lockPath.parent_path(), ec);
-    const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0)
+    fs::create_directories(folder, ec);
+
+    const fs::path lockPath = target.string() + ".lock";
+    FileDescriptor lockFile(
+        ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+    if (!lockFile.valid())
         return Result::Unavailable;
-    int locked;
-    do
-        locked = ::flock(fd, LOCK_EX | LOCK_NB);
-    while (locked != 0 && errno == EINTR);
-    if (locked != 0) {
-        const bool inUse = errno == EWOULDBLOCK;
-        ::close(fd);
-        return inUse ? Result::InUse : Result::Unavailable;
-    }
-    fd_ = fd;
+    if (const Result result = lockExclusively(lockFile.get()); result != Result::Held)
+        return result;
+    FileDescriptor folderLock(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folderLock.valid())
+        return Result::Unavailable;
+    if (const Result result = claimName(folderLock.get(), target.filename().string());
+        result != Result::Held)
+        return result;
+    lockFile_ = lockFile.release();
+    folder_ = folderLock.release();
     return Result::Held;
 }
 
 void StoreLock::release()
 {
-    if (fd_ >= 0)
-        ::close(fd_); // closing the only descriptor releases the lock
-    fd_ = -1;
+    // Closing the only descriptors releases the locks.
+    for (int *fd : {&lockFile_, &folder_}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
 }
 
 } // namespace kv3sim::detail

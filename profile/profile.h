@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <optional>
 
 namespace profile {
@@ -48,8 +49,39 @@ struct Refusal {
     QString allowed;   // what is allowed there
     QString message;   // the line for people that names all three
 };
-using Refusals = QList<Refusal>;
+// Faults of one input listed in full; the rest are only counted.
+inline constexpr qsizetype kListedRefusals = 20;
 
+// The faults of one input: the first kListedRefusals built in full, the rest
+// only counted, so that refusing a text costs no more than reading it.
+class Refusals {
+public:
+    Refusals() = default;
+    Refusals(std::initializer_list<Refusal> refusals);
+
+    bool isEmpty() const { return total_ == 0; }
+    // Every fault, listed or only counted.
+    qsizetype total() const { return total_; }
+    const QList<Refusal> &listed() const { return listed_; }
+    // Whether another fault would be listed: build its refusal only then.
+    bool listsMore() const { return listed_.size() < kListedRefusals; }
+
+    // Lists the refusal while there is room; counts it always.
+    void add(const Refusal &refusal);
+    // Counts faults that are not listed.
+    void addUnlisted(qsizetype count = 1);
+
+    QList<Refusal>::iterator begin() { return listed_.begin(); }
+    QList<Refusal>::iterator end() { return listed_.end(); }
+    QList<Refusal>::const_iterator begin() const { return listed_.begin(); }
+    QList<Refusal>::const_iterator end() const { return listed_.end(); }
+
+private:
+    QList<Refusal> listed_;
+    qsizetype total_ = 0;
+};
+
+// The listed refusals' messages.
 QStringList messagesOf(const Refusals &refusals);
 
 // Reads JSON text that must hold an object, each member named once per

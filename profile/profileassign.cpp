@@ -1,11 +1,11 @@
 // FIELD=VALUE assignments from the command line, gathered into a partial profile.
 #include "profile.h"
 
+#include "jsontext.h"
 #include "keystroke.h"
 #include "readable.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QRegularExpression>
 
 #include <optional>
@@ -69,9 +69,10 @@ QJsonValue valueOf(const QString &text, const QList<Step> &steps)
 {
     if (steps.last().name == QLatin1String("name"))
         return text;
-    const QJsonDocument document = QJsonDocument::fromJson(QStringLiteral("[%1]").arg(text).toUtf8());
-    if (document.isArray() && document.array().size() == 1)
-        return document.array().first();
+    // JSON as strictly as in a profile file; a member named twice is no JSON value.
+    const detail::JsonReading json = detail::readJson(text.toUtf8());
+    if (json.fault == detail::JsonFault::None && json.duplicateCount == 0)
+        return json.value;
     return textValue(text, steps);
 }
 

@@ -7,14 +7,11 @@
 #include "readable.h"
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonParseError>
-#include <QRegularExpression>
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <initializer_list>
 #include <optional>
 
@@ -27,27 +24,36 @@ namespace {
 // A list position among the steps of a path: "[1]".
 bool isPosition(const QString &step)
 {
-    static const QRegularExpression kPosition(QStringLiteral("^\\[[0-9]+\\]$"));
-    return kPosition.match(step).hasMatch();
+    return step.size() > 2 && step.front() == QLatin1Char('[') && step.back() == QLatin1Char(']') &&
+           std::all_of(step.cbegin() + 1, step.cend() - 1, [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 // A path for people: "walk_away.keys[1].name", made readable as a whole.
 QString joined(const QStringList &path)
 {
     QString text;
-    for (const QString &step : path)
-        text += (text.isEmpty() || isPosition(step) ? QString() : QStringLiteral(".")) + step;
+    for (const QString &step : path) {
+        if (!text.isEmpty() && !isPosition(step))
+            text += QLatin1Char('.');
+        text += step;
+    }
     return readable(text);
+}
+
+// A refusal at a path already joined.
+Refusal refusalAt(const QString &where, const QJsonValue &value, const QString &allowed, const QString &message)
+{
+    return Refusal{where, value.isUndefined() ? value : briefValue(value), allowed, message};
 }
 
 Refusal refusalOf(const QStringList &path, const QJsonValue &value, const QString &allowed, const QString &message)
 {
-    return Refusal{joined(path), value.isUndefined() ? value : briefValue(value), allowed, message};
+    return refusalAt(joined(path), value, allowed, message);
 }
 
 QString quoted(const QString &text)
 {
-    return QStringLiteral("\"%1\"").arg(readable(text));
+    return readableJson(text);
 }
 
 // Lays a profile over records, collecting every refusal.
@@ -78,17 +84,31 @@ public:
     const Refusals &refusals() const { return refusals_; }
 
 private:
+    // A refusal is built only while it is listed; beyond that it is counted.
+    template <typename Build>
+    void add(const Build &build)
+    {
+        if (refusals_.listsMore())
+            refusals_.add(build());
+        else
+            refusals_.addUnlisted();
+    }
+
     void refuse(const QStringList &path, const QJsonValue &value, const QString &allowed)
     {
-        refusals_ << refusalOf(path, value, allowed,
-                               QStringLiteral("%1: %2 is not allowed: expected %3")
-                                   .arg(joined(path), readableJson(value), allowed));
+        add([&] {
+            return refusalOf(path, value, allowed,
+                             QStringLiteral("%1: %2 is not allowed: expected %3")
+                                 .arg(joined(path), readableJson(value), allowed));
+        });
     }
 
     void refuseMissing(const QStringList &path, const QString &allowed)
     {
-        refusals_ << refusalOf(path, QJsonValue::Undefined, allowed,
-                               QStringLiteral("%1: missing: expected %2").arg(joined(path), allowed));
+        add([&] {
+            return refusalOf(path, QJsonValue::Undefined, allowed,
+                             QStringLiteral("%1: missing: expected %2").arg(joined(path), allowed));
+        });
     }
 
     void checkHeader(const QJsonObject &profile)
@@ -108,10 +128,12 @@ private:
         if (version.isUndefined())
             refuseMissing(versionPath, QString::number(kVersion));
         else if (number && *number > kVersion)
-            refusals_ << refusalOf(versionPath, version, readVersions,
-                                   QStringLiteral("version: %1 is newer than this program reads: expected %2")
-                                       .arg(*number)
-                                       .arg(readVersions));
+            add([&] {
+                return refusalOf(versionPath, version, readVersions,
+                                 QStringLiteral("version: %1 is newer than this program reads: expected %2")
+                                     .arg(*number)
+                                     .arg(readVersions));
+            });
         else if (!number)
             refuse(versionPath, version, QString::number(kVersion));
     }
@@ -123,9 +145,11 @@ private:
         for (auto it = object.begin(); it != object.end(); ++it) {
             if (allowed.contains(it.key()))
                 continue;
-            const QStringList memberPath = path + QStringList{it.key()};
-            refusals_ << refusalOf(memberPath, it.value(), QStringLiteral("one of the members %1").arg(members),
-                                   QStringLiteral("%1: unknown field: allowed are %2").arg(joined(memberPath), members));
+            add([&] {
+                const QStringList memberPath = path + QStringList{it.key()};
+                return refusalOf(memberPath, it.value(), QStringLiteral("one of the members %1").arg(members),
+                                 QStringLiteral("%1: unknown field: allowed are %2").arg(joined(memberPath), members));
+            });
         }
     }
 
@@ -246,20 +270,23 @@ private:
         if (number && codes.contains(*number))
             return number;
         if (number) {
-            const QString allowed = QStringLiteral("a name and a code of the same key");
-            refusals_ << refusalOf(path, keystroke, allowed,
-                                   QStringLiteral("%1: the name %2 and the code %3 disagree: %2 is %4, code %3 is %5; "
-                                                  "give one of them")
-                                       .arg(joined(path), quoted(name.toString()), QString::number(*number),
-                                            codesText(codes), nameOfCode(*number)));
+            add([&] {
+                return refusalOf(path, keystroke, QStringLiteral("a name and a code of the same key"),
+                                 QStringLiteral("%1: the name %2 and the code %3 disagree: %2 is %4, code %3 is %5; "
+                                                "give one of them")
+                                     .arg(joined(path), quoted(name.toString()), QString::number(*number),
+                                          codesText(codes), nameOfCode(*number)));
+            });
             return std::nullopt;
         }
         if (codes.size() == 1)
             return codes.first();
-        refusals_ << refusalOf(namePath, name, QStringLiteral("a \"code\": %1").arg(codesText(codes, "or")),
-                               QStringLiteral("%1: %2 names %3 keys (%4): give its \"code\" instead")
-                                   .arg(joined(namePath), quoted(name.toString()), QString::number(codes.size()),
-                                        codesText(codes)));
+        add([&] {
+            return refusalOf(namePath, name, QStringLiteral("a \"code\": %1").arg(codesText(codes, "or")),
+                             QStringLiteral("%1: %2 names %3 keys (%4): give its \"code\" instead")
+                                 .arg(joined(namePath), quoted(name.toString()), QString::number(codes.size()),
+                                      codesText(codes)));
+        });
         return std::nullopt;
     }
 
@@ -427,46 +454,88 @@ private:
     Refusals refusals_;
 };
 
-// A text that QJsonDocument cannot read, placed by line and column. A number
-// beyond what JSON holds (1e400) is named by its field.
-Refusal unreadable(const QByteArray &text, const QJsonParseError &error)
+// Why a text is not JSON, one whole sentence for each fault: %1 is the line,
+// %2 the column, %3 what stands there.
+struct FaultMessage {
+    JsonFault fault;
+    const char *message;
+};
+
+constexpr FaultMessage kFaultMessages[] = {
+    {JsonFault::TextEnds, QT_TRANSLATE_NOOP("profile", "not JSON: the text ends at line %1, column %2 before its value does")},
+    {JsonFault::NoValue, QT_TRANSLATE_NOOP("profile", "not JSON: a value is due at line %1, column %2, not %3")},
+    {JsonFault::NoName, QT_TRANSLATE_NOOP("profile", "not JSON: a member name in double quotes is due at line %1, column %2, not %3")},
+    {JsonFault::NoColon, QT_TRANSLATE_NOOP("profile", "not JSON: a colon is due after the member name at line %1, column %2, not %3")},
+    {JsonFault::ObjectNotClosed, QT_TRANSLATE_NOOP("profile", "not JSON: a comma or a closing brace is due at line %1, column %2, not %3")},
+    {JsonFault::ListNotClosed, QT_TRANSLATE_NOOP("profile", "not JSON: a comma or a closing bracket is due at line %1, column %2, not %3")},
+    {JsonFault::StringNotClosed, QT_TRANSLATE_NOOP("profile", "not JSON: the string that starts at line %1, column %2 is not closed")},
+    {JsonFault::BadEscape, QT_TRANSLATE_NOOP("profile", "not JSON: %3 at line %1, column %2 is not an escape that JSON has")},
+    {JsonFault::ControlCharacter, QT_TRANSLATE_NOOP("profile", "not JSON: the control character %3 at line %1, column %2 stands in a string unescaped")},
+    {JsonFault::NotUtf8, QT_TRANSLATE_NOOP("profile", "not JSON: the bytes at line %1, column %2 are not UTF-8 text")},
+    {JsonFault::BadNumber, QT_TRANSLATE_NOOP("profile", "not JSON: %3 at line %1, column %2 is not a number as JSON writes numbers")},
+    {JsonFault::TextAfterValue, QT_TRANSLATE_NOOP("profile", "not JSON: more follows the value at line %1, column %2")},
+    {JsonFault::TooDeep, QT_TRANSLATE_NOOP("profile", "not JSON: lists and objects nest deeper than %3 levels at line %1, column %2")},
+    {JsonFault::Unread, QT_TRANSLATE_NOOP("profile", "not JSON: %3 at line %1, column %2")},
+};
+
+// A text that is not JSON, placed by line and column. A number beyond what
+// JSON holds (1e400) is named by its field.
+Refusal unreadable(const QByteArray &text, const JsonReading &reading)
 {
-    const QString allowed = QStringLiteral("JSON text");
-    if (error.error == QJsonParseError::IllegalNumber) {
-        // The offset lies just behind the number.
-        qsizetype start = std::clamp<qsizetype>(error.offset, 0, text.size());
-        while (start > 0 && text[start - 1] != '\0' && std::strchr("0123456789+-.eE", text[start - 1]))
-            --start;
-        const QByteArray number = text.mid(start, error.offset - start);
-        double value = 0;
-        const auto read = std::from_chars(number.constData(), number.constData() + number.size(), value);
-        if (read.ec == std::errc::result_out_of_range) {
-            const TextPlace place = placeOf(text, start);
-            const QStringList path = pathAt(text, start + 1);
-            const QString shown = readable(QString::fromLatin1(number));
-            return refusalOf(path, shown, QStringLiteral("a number JSON can hold"),
-                             QStringLiteral("%1: %2 is a number JSON cannot hold (line %3, column %4)")
-                                 .arg(path.isEmpty() ? QStringLiteral("not JSON") : joined(path), shown,
-                                      QString::number(place.line), QString::number(place.column)));
-        }
+    const TextPlace place = placeOf(text, reading.offset);
+    const QString line = QString::number(place.line);
+    const QString column = QString::number(place.column);
+    // What stands there in double quotes; an escape or a control character as
+    // it is written, in the style of every message.
+    QString token = readableJson(QString::fromUtf8(reading.token));
+    if (reading.fault == JsonFault::BadEscape || reading.fault == JsonFault::ControlCharacter)
+        token = readable(QString::fromUtf8(reading.token));
+    else if (reading.fault == JsonFault::TooDeep)
+        token = QString::number(kMaxJsonDepth);
+    else if (reading.fault == JsonFault::Unread)
+        token = QString::fromUtf8(reading.token);
+    if (reading.fault == JsonFault::HugeNumber) {
+        const QString shown = readable(QString::fromLatin1(reading.token));
+        const QString where = readable(reading.path);
+        return refusalAt(where, shown, QStringLiteral("a number JSON can hold"),
+                         QStringLiteral("%1: %2 is a number JSON cannot hold (line %3, column %4)")
+                             .arg(where.isEmpty() ? QStringLiteral("not JSON") : where, shown,
+                                  line, column));
     }
-    const TextPlace place = placeOf(text, error.offset);
-    return refusalOf({}, QJsonValue::Undefined, allowed,
-                     QStringLiteral("not JSON: %1 at line %2, column %3")
-                         .arg(error.errorString())
-                         .arg(place.line)
-                         .arg(place.column));
+    const auto known = std::find_if(std::begin(kFaultMessages), std::end(kFaultMessages),
+                                    [&reading](const FaultMessage &m) { return m.fault == reading.fault; });
+    Q_ASSERT(known != std::end(kFaultMessages));
+    return refusalOf({}, QJsonValue::Undefined, QStringLiteral("JSON text"),
+                     QCoreApplication::translate("profile", known->message).arg(line, column, token));
 }
 
 Refusal namedAgain(const DuplicateMember &duplicate)
 {
-    return refusalOf(duplicate.path, QJsonValue::Undefined, QStringLiteral("each member once in its object"),
+    const QString where = readable(duplicate.path);
+    return refusalAt(where, QJsonValue::Undefined, QStringLiteral("each member once in its object"),
                      QStringLiteral("%1: named again on line %2 (first on line %3): each member may be named once")
-                         .arg(joined(duplicate.path), QString::number(duplicate.line),
-                              QString::number(duplicate.firstLine)));
+                         .arg(where, QString::number(duplicate.line), QString::number(duplicate.firstLine)));
 }
 
 } // namespace
+
+Refusals::Refusals(std::initializer_list<Refusal> refusals)
+{
+    for (const Refusal &refusal : refusals)
+        add(refusal);
+}
+
+void Refusals::add(const Refusal &refusal)
+{
+    if (listsMore())
+        listed_.append(refusal);
+    ++total_;
+}
+
+void Refusals::addUnlisted(qsizetype count)
+{
+    total_ += count;
+}
 
 QStringList messagesOf(const Refusals &refusals)
 {
@@ -478,19 +547,20 @@ QStringList messagesOf(const Refusals &refusals)
 
 Refusals parseProfile(const QByteArray &text, QJsonObject &profile)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError)
-        return {unreadable(text, error)};
-    if (!document.isObject())
+    // "$schema" names the schema for editors and is not read, whatever it holds.
+    const JsonReading reading = readJson(text, JsonRules{kListedRefusals, QStringLiteral("$schema")});
+    if (reading.fault != JsonFault::None)
+        return {unreadable(text, reading)};
+    if (!reading.value.isObject())
         return {refusalOf({}, QJsonValue::Undefined, QStringLiteral("a JSON object"),
                           QStringLiteral("not a profile: the JSON text holds no object"))};
     // QJsonDocument keeps the last of two members of one name: both are refused.
     Refusals refusals;
-    for (const DuplicateMember &duplicate : duplicateMembers(text))
-        refusals << namedAgain(duplicate);
+    for (const DuplicateMember &duplicate : reading.duplicates)
+        refusals.add(namedAgain(duplicate));
+    refusals.addUnlisted(reading.duplicateCount - reading.duplicates.size());
     if (refusals.isEmpty())
-        profile = document.object();
+        profile = reading.value.toObject();
     return refusals;
 }
 

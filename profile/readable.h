@@ -7,23 +7,29 @@
 
 namespace profile {
 
-// Characters of input text repeated in a message, escapes included.
+// Characters a person sees of input text repeated in a message, escapes
+// included.
 inline constexpr qsizetype kReadableLength = 80;
 
-// The text with its control and format characters written as \xNN or \uNNNN
-// (so that no escape sequence, bell or line break reaches a terminal), cut
-// after about kReadableLength characters with a mark that gives its length.
+// The text with its control and format characters written as \xNN, \uNNNN
+// or \UNNNNNNNN (so that no escape sequence, bell or line break reaches a
+// terminal), cut after about kReadableLength characters with a mark that
+// gives its length. Lengths count the characters a person sees (grapheme
+// clusters), not UTF-16 units: 100 emoji are 100 characters.
 QString readable(const QString &text);
 
 // A JSON value as compact JSON text ("12", "\"DELETE\"", "[1,2]"), as it
 // stands.
 QString compactJson(const QJsonValue &value);
 
-// A JSON value as compact JSON text, made readable.
+// A JSON value as compact JSON text, made readable: strings in double quotes
+// with their quotes and backslashes escaped as JSON writes them and their
+// control characters as readable() writes them. A long string is cut with the
+// length of the string itself, its quotes not counted.
 QString readableJson(const QJsonValue &value);
 
-// The value itself when its JSON text is short; otherwise that text, cut, as
-// a string. For JSON answers that repeat what was refused.
+// The value itself when its readable JSON text is whole; otherwise that
+// text, cut, as a string. For JSON answers that repeat what was refused.
 QJsonValue briefValue(const QJsonValue &value);
 
 } // namespace profile

@@ -13,7 +13,7 @@
 #   Without a folder, builds the packages in build-deb/ as the README does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-version=1.1.0
+version=1.1.1
 packages=(ostraval-config libkv3rapi1 libkv3rapi-dev)
 
 if ! command -v mmdebstrap >/dev/null; then

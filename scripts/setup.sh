@@ -24,6 +24,17 @@ packages+=(clang libclang-rt-14-dev)
 packages+=(dbus at-spi2-core python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi)
 # The accessibility test types into the window as a user does.
 packages+=(xdotool)
+# The contrast test reads qt6ct's "darker" colour scheme and runs the window
+# under GTK's dark Adwaita theme through Qt's GTK platform theme.
+packages+=(qt6ct qt6-gtk-platformtheme gnome-themes-extra)
+# The desktop entry's and metainfo's catalogues (msgfmt), the manual pages'
+# (po4a), and man to show the translated pages.
+packages+=(gettext po4a man-db)
+# The README's pictures: GDK through Python reads the window off the X server.
+packages+=(gir1.2-gtk-3.0)
+# The screen reader whose speech the accessibility test reads: Orca, run
+# without a speech server (its debug output tells what it would say).
+packages+=(orca)
 # Translations: lupdate and lrelease with their CMake functions, Qt's own
 # catalogues (qtbase_de.qm, ...), and the German and Czech locales that the
 # number-box tests run under.

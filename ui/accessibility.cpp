@@ -1,13 +1,16 @@
 #include "accessibility.h"
 
+#include "announcer.h"
 #include "keylist.h"
 #include "outofsight.h"
+#include "settings.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -59,6 +62,21 @@ QString itemEndingAtEnd(const QString &text, QAccessible::TextBoundaryType bound
     *startOffset = int(qMax<qsizetype>(boundary.position(), 0));
     *endOffset = int(text.size());
     return text.mid(*startOffset);
+}
+
+// The text attributes at any offset of a text of `length` characters: none,
+// in one run over the whole text.
+//
+// Qt 6.4 gives a line edit's (and a combo box's) attributes as an empty run
+// at the offset asked (start and end both the offset). Orca 43 builds its
+// runs of attributes from those answers and speaks the text they cover,
+// which then loses its last character: "36" is spoken "3", "Ok 0" "Ok",
+// and a one-digit value not at all.
+QString wholeRun(int length, int *startOffset, int *endOffset)
+{
+    *startOffset = 0;
+    *endOffset = length;
+    return QString();
 }
 
 // The text interface's search for the text at an offset, with an end.
@@ -176,10 +194,9 @@ public:
         setSelection(0, startOffset, endOffset);
     }
 
-    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    QString attributes(int, int *startOffset, int *endOffset) const override
     {
-        *startOffset = *endOffset = offset; // a line edit has no text attributes
-        return QString();
+        return wholeRun(characterCount(), startOffset, endOffset);
     }
 
     int cursorPosition() const override { return lineEdit()->cursorPosition(); }
@@ -447,10 +464,9 @@ public:
         return -1;
     }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    QString attributes(int, int *startOffset, int *endOffset) const override
     {
-        *startOffset = *endOffset = offset;
-        return QString();
+        return wholeRun(characterCount(), startOffset, endOffset);
     }
 };
 
@@ -575,9 +591,25 @@ QAccessibleInterface *windowAccessible(const QString &, QObject *object)
         return new LineEditAccessible(edit);
     if (auto *option = qobject_cast<QRadioButton *>(widget))
         return new OptionAccessible(option);
+    if (auto *announcer = qobject_cast<Announcer *>(widget))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     if (isOutOfSight(widget))
         return new OutOfSightAccessible(widget);
     return nullptr;
+}
+
+void describeRanges(const config::FormControls &controls)
+{
+    for (const config::NumberSetting &field : config::kNumbers) {
+        QLineEdit *box = controls.number(field);
+        const QString range =
+            QCoreApplication::translate("ui::Accessibility",
+                                        "Accepts whole numbers from %1 to %2.")
+                .arg(field.bounds.lower)
+                .arg(field.bounds.upper);
+        const QString about = box->accessibleDescription();
+        box->setAccessibleDescription(about.isEmpty() ? range : about + QLatin1Char(' ') + range);
+    }
 }
 
 bool isWindowAccessible(const QAccessibleInterface *iface)
@@ -589,6 +621,7 @@ void installAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(windowAccessible);
+        ChangesToldOnce::install();
         return true;
     }();
     (void)installed;

@@ -3,6 +3,8 @@
 // controls out of sight, in place of Qt's own.
 #pragma once
 
+#include "formcontrols.h"
+
 class QAccessibleInterface;
 class QObject;
 class QString;
@@ -17,6 +19,11 @@ void installAccessibility();
 // The window's factory: its interface for `object`, or null where Qt's own
 // serves. (Tests compare what it makes with what Qt makes.)
 QAccessibleInterface *windowAccessible(const QString &className, QObject *object);
+
+// Each number box's accessible description also gives the range the box
+// accepts, from the settings table (a caption such as "24-42 inches" may
+// name a narrower one).
+void describeRanges(const config::FormControls &controls);
 
 // True for an interface the window's factory made; such an interface asks
 // anew each time whether its control lies out of sight.

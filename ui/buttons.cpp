@@ -1,6 +1,7 @@
 // Command buttons, "Disable keystrokes" and closing the window.
 #include "form1.h"
 
+#include "announcer.h"
 #include "changedetection.h"
 #include "exchange.h"
 #include "focusleave.h"
@@ -147,11 +148,22 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+// After Apply a screen reader hears what came of it: written, or nothing
+// to write; an error is told by its box, as to everyone.
 void Form1::Command4_Click()
 {
     checkEditStillInItsBox();
-    if (c_.ConfigChanged->isChecked() && confirm(shown(kApplyPrompt)))
-        WriteConfig();
+    if (!c_.ConfigChanged->isChecked()) {
+        announcer_->announce(connected_ ? tr("Nothing to write: the window matches the sensor.")
+                                        : tr("Nothing was written: the sensor is not connected."));
+        return;
+    }
+    if (!confirm(shown(kApplyPrompt)))
+        return;
+    // Every step succeeded exactly when the window matches the sensor again.
+    if (WriteConfig() && !c_.ConfigChanged->isChecked())
+        announcer_->announce(tr("The changes were written to the sensor."));
+    tellState();
 }
 
 void Form1::Command5_Click()

@@ -4,10 +4,15 @@
 #include "form1.h"
 
 #include "aboutpage.h"
+#include "accessibility.h"
+#include "announcer.h"
 #include "changedetection.h"
 #include "initialsetuppage.h"
 #include "keystrokepage.h"
 #include "pictures.h"
+
+#include <QCheckBox>
+#include <QPushButton>
 
 Form1::Form1(ui::MessageBoxes &boxes, QWidget *parent) : QWidget(parent), boxes_(boxes)
 {
@@ -22,9 +27,12 @@ Form1::Form1(ui::MessageBoxes &boxes, QWidget *parent) : QWidget(parent), boxes_
     const ui::ControlIndex controls = ui::buildWindow(this, logicalDpiY());
     c_ = ui::findFormControls(controls);
     w_ = ui::findWindowControls(controls);
+    ui::describeRanges(c_);
+    announcer_ = new ui::Announcer(this);
     bindHandlers();
 
     Form_Load();
+    tellState();
 }
 
 ui::MsgAnswer Form1::ask(const ui::MessageBoxRequest &request)
@@ -56,5 +64,29 @@ void Form1::bindHandlers()
 
 void Form1::CheckUpdate()
 {
-    config::checkUpdate(c_, state_, errorReporter());
+    {
+        const ui::ChangesToldOnce once(this);
+        config::checkUpdate(c_, state_, errorReporter());
+    }
+    tellState();
+}
+
+QString Form1::stateSentence() const
+{
+    return c_.ConfigChanged->isChecked() ? tr("The window differs from the sensor.")
+                                         : tr("The window matches the sensor.");
+}
+
+void Form1::tellState()
+{
+    QString state;
+    if (!connected_)
+        state = tr("The sensor is not connected. Nothing can be written to it.");
+    else if (c_.ConfigChanged->isChecked())
+        state = tr("The window differs from the sensor. The sensor is connected.");
+    else
+        state = tr("The window matches the sensor. The sensor is connected.");
+    for (QWidget *button : {w_.Command2, w_.Command3, w_.Command4})
+        if (button->accessibleDescription() != state)
+            button->setAccessibleDescription(state);
 }

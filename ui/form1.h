@@ -16,6 +16,7 @@ class QLineEdit;
 #include <vector>
 
 namespace ui {
+class Announcer;
 class FocusLeaveWatcher;
 }
 
@@ -75,6 +76,13 @@ private:
     void Option1_Click(); // "Windows 2000"
     void Option2_Click(); // "Windows XP Classic"
     void Option3_Click(); // "XP Welcome Screen"
+    void tellPreset();
+
+    // What a screen reader hears where the user decides: the window's
+    // state in the descriptions of OK, Cancel and Apply, and what a preset or
+    // Apply did, announced. Sighted users see none of it.
+    void tellState();
+    QString stateSentence() const;
     config::ErrorReporter errorReporter();
     ui::MsgAnswer ask(const ui::MessageBoxRequest &request);
 
@@ -85,6 +93,8 @@ private:
     ui::PageServices pageServices_;                 // what the pages' handlers use
     std::vector<ui::FocusLeaveWatcher *> watchers_; // the range-checked boxes
     bool disconnected_ = false; // "OK" or "Cancel" has let the sensor go
+    bool connected_ = false;    // the sensor answered at start-up
+    ui::Announcer *announcer_ = nullptr;
 };
 
 namespace ui {

@@ -2,6 +2,7 @@
 
 #include "aboutpage.h"
 #include "accessibility.h"
+#include "contrast.h"
 #include "initialsetuppage.h"
 #include "keystrokepage.h"
 #include "keylist.h"
@@ -375,7 +376,7 @@ void styleBanner(QLabel *banner)
     font.setPointSizeF(15.75);
     font.setBold(true);
     banner->setFont(font);
-    banner->setForegroundRole(QPalette::Highlight);
+    showInHighlightColour(banner);
 }
 
 template <typename T> T *child(const ControlIndex &controls, const QString &name)

@@ -1,5 +1,7 @@
 #include "initialsetuppage.h"
 
+#include "presets.h"
+
 #include <QCheckBox>
 
 namespace ui {
@@ -49,11 +51,11 @@ const std::vector<ControlRow> &InitialSetupPage::layout()
         {Kind::Shape, "Shape4", nullptr, {7320, 420, 2892, 3132}},
         {Kind::Label, "Label1", QT_TRANSLATE_NOOP("Form1", "Quick Configuration"), {7320, 480, 2892, 240}, nullptr, Heading},
         {Kind::Frame, "Frame1", QT_TRANSLATE_NOOP("Form1", "Operating System"), {7560, 960, 2412, 1812}},
-        {Kind::Option, "Option1", QT_TRANSLATE_NOOP("Form1", "Windows 2000"), {240, 360, 2052, kLineHeight},
+        {Kind::Option, "Option1", config::kLogonPresets[0].caption, {240, 360, 2052, kLineHeight},
          QT_TRANSLATE_NOOP("Form1", "Sets keystrokes for W 2k OS"), Plain, "Frame1"},
-        {Kind::Option, "Option2", QT_TRANSLATE_NOOP("Form1", "Windows XP Classic"), {240, 840, 2052, kLineHeight},
+        {Kind::Option, "Option2", config::kLogonPresets[1].caption, {240, 840, 2052, kLineHeight},
          QT_TRANSLATE_NOOP("Form1", "Sets keystrokes for W XP Classic Logon"), Plain, "Frame1"},
-        {Kind::Option, "Option3", QT_TRANSLATE_NOOP("Form1", "XP Welcome Screen"), {240, 1320, 2052, kLineHeight},
+        {Kind::Option, "Option3", config::kLogonPresets[2].caption, {240, 1320, 2052, kLineHeight},
          QT_TRANSLATE_NOOP("Form1", "Sets keystrokes for W XP Welcom Screen Logon"), Plain, "Frame1"},
         {Kind::Button, "Command1", QT_TRANSLATE_NOOP("Form1", "Reset to Factory Defaults"), {7680, 3000, 2175, 375},
          QT_TRANSLATE_NOOP("Form1", "Resets all configurtation parameters to factory settings")},

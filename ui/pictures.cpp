@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "contrast.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
@@ -84,8 +86,13 @@ QPixmap productPicture(QSize size, const QPalette &palette)
     name.setBold(true);
     name.setPixelSize(qRound(h * 0.42));
     p.setFont(name);
-    // The product name in the highlight colour, as the banner shows it.
-    p.setPen(palette.color(QPalette::Highlight));
+    // The product name in the highlight colour, as the banner shows it: a
+    // readable shade of it where the palette's own is too near the colours
+    // the picture may lie on: the window's, or the tab page's, which the
+    // Fusion style paints in the button colour made up to a quarter lighter.
+    p.setPen(readableOn(palette.color(QPalette::Highlight),
+                        {palette.color(QPalette::Window),
+                         palette.color(QPalette::Button).lighter(125)}));
     const QRectF text(h * 1.25, 0, size.width() - h * 1.3, h * 0.68);
     p.drawText(text, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Ostraval\u00AE"));
 

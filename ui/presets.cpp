@@ -2,57 +2,21 @@
 // the keystroke slots filled for an operating system's logon screen.
 #include "form1.h"
 
+#include "announcer.h"
 #include "exchange.h"
 #include "keylist.h"
+#include "masks.h"
 #include "numbers.h"
+#include "presets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
 
 namespace {
-
-// One keystroke as a preset sets it: the text the list displays (set as
-// text, so no list handler runs) and the code.
-struct PresetKey {
-    const char *listText;
-    int code;
-};
-
-struct Preset {
-    std::array<PresetKey, 5> walkAway;
-    std::array<PresetKey, 5> walkUp;
-    // Modifier boxes of walk-away keystroke 1 and walk-up keystroke 1 that
-    // the preset sets and clears; all other boxes keep their state.
-    int walkAwaySet;
-    int walkAwayClear;
-    int walkUpSet;
-    int walkUpClear;
-};
-
-constexpr PresetKey kNone = {"NONE", 0};
-
-// "Windows 2000" and "Windows XP Classic": Ctrl+Alt+Delete, "k", Backspace,
-// Escape on walking away; Ctrl+Alt+Delete on walking up. "BCKSPC" is shown
-// as it stands, although the list's own row reads "BKSPC".
-constexpr Preset kClassicLogon = {
-    {{{"DELETE", 76}, {"k", 14}, {"BCKSPC", 42}, {"ESC", 41}, kNone}},
-    {{{"DELETE", 76}, kNone, kNone, kNone, kNone}},
-    config::LeftCtrl | config::LeftAlt,
-    config::LeftGui,
-    config::LeftCtrl | config::LeftAlt,
-    0,
-};
-
-// "XP Welcome Screen": GUI+L on walking away, nothing on walking up.
-constexpr Preset kWelcomeScreen = {
-    {{{"L", 15}, kNone, kNone, kNone, kNone}},
-    {{kNone, kNone, kNone, kNone, kNone}},
-    config::LeftGui,
-    config::LeftCtrl | config::LeftAlt,
-    0,
-    config::LeftCtrl | config::LeftAlt,
-};
 
 // Sets and clears the modifier boxes of one slot named by the two masks.
 void applyModifiers(const config::KeystrokeSlot &slot, int set, int clear)
@@ -69,13 +33,13 @@ void applyModifiers(const config::KeystrokeSlot &slot, int set, int clear)
 // The list shows the preset's name, and its selected row is the one of the
 // preset's code, so that the keyboard goes on from the key shown ("BCKSPC"
 // and "L" are no row names: the code decides the row).
-void applyKey(const config::KeystrokeSlot &slot, const PresetKey &key)
+void applyKey(const config::KeystrokeSlot &slot, const config::PresetKey &key)
 {
     slot.codeText->setText(config::decimalText(key.code));
     qobject_cast<ui::KeyList *>(slot.list)->showKey(QString::fromLatin1(key.listText), key.code);
 }
 
-void applyPreset(const config::FormControls &c, const Preset &preset)
+void applyPreset(const config::FormControls &c, const config::LogonKeys &preset)
 {
     applyModifiers(c.keystrokes[config::kWalkAwaySlot0], preset.walkAwaySet, preset.walkAwayClear);
     for (int i = 0; i < config::kKeystrokesPerSequence; ++i)
@@ -88,7 +52,8 @@ void applyPreset(const config::FormControls &c, const Preset &preset)
 // The sensor goes back to its factory defaults (a failure is reported and
 // the preset fills the window all the same); then the window is compared
 // with the reset sensor.
-void applyQuickConfiguration(Form1 &form, const config::FormControls &c, const Preset &preset,
+void applyQuickConfiguration(Form1 &form, const config::FormControls &c,
+                             const config::LogonKeys &preset,
                              const config::ErrorReporter &report)
 {
     exchange::window::resetFactory(report);
@@ -96,11 +61,79 @@ void applyQuickConfiguration(Form1 &form, const config::FormControls &c, const P
     form.CheckUpdate();
 }
 
+// The modifiers as a keystroke is spoken, in the order of their bits.
+struct SpokenModifier {
+    int bit;
+    const char *name;
+};
+
+constexpr std::array<SpokenModifier, 8> kSpokenModifiers = {{
+    {config::LeftCtrl, QT_TRANSLATE_NOOP("Form1", "Ctrl")},
+    {config::LeftShift, QT_TRANSLATE_NOOP("Form1", "Shift")},
+    {config::LeftAlt, QT_TRANSLATE_NOOP("Form1", "Alt")},
+    {config::LeftGui, QT_TRANSLATE_NOOP("Form1", "GUI")},
+    {config::RightCtrl, QT_TRANSLATE_NOOP("Form1", "Right Ctrl")},
+    {config::RightShift, QT_TRANSLATE_NOOP("Form1", "Right Shift")},
+    {config::RightAlt, QT_TRANSLATE_NOOP("Form1", "Right Alt")},
+    {config::RightGui, QT_TRANSLATE_NOOP("Form1", "Right GUI")},
+}};
+
+// A slot's keystroke as spoken, "Ctrl+Alt+DELETE"; empty for no key.
+QString spokenKeystroke(const config::KeystrokeSlot &slot)
+{
+    if (config::leadingNumber(slot.codeText->text()) == 0)
+        return QString();
+    QStringList parts;
+    const int mask = config::modifierMask(slot);
+    for (const SpokenModifier &modifier : kSpokenModifiers)
+        if (mask & modifier.bit)
+            parts << QCoreApplication::translate("Form1", modifier.name);
+    parts << slot.list->currentText();
+    return parts.join(QLatin1Char('+'));
+}
+
+QStringList spokenSequence(const config::FormControls &c, const config::SequenceSetting &sequence)
+{
+    QStringList keys;
+    for (int i = 0; i < config::kKeystrokesPerSequence; ++i) {
+        const QString key = spokenKeystroke(c.keystrokes[sequence.firstSlot + i]);
+        if (!key.isEmpty())
+            keys << key;
+    }
+    return keys;
+}
+
 } // namespace
 
+// What the preset set, in whole sentences: the option chosen, the walk-away
+// and walk-up keystrokes, and whether the window now differs from the
+// sensor. (The option keeps the focus, and the announcement cuts short what
+// the screen reader was saying of it, so it names the option again.)
+void Form1::tellPreset()
+{
+    QStringList sentences;
+    for (const QRadioButton *option : {w_.Option1, w_.Option2, w_.Option3})
+        if (option->isChecked())
+            sentences << tr("%1 is chosen.").arg(option->text());
+    const QStringList away = spokenSequence(c_, config::kKeySequences[0]);
+    sentences << (away.isEmpty() ? tr("No walk-away keystrokes.")
+                                 : tr("Walk-away keystrokes: %1.")
+                                       .arg(QLocale().createSeparatedList(away)));
+    const QStringList up = spokenSequence(c_, config::kKeySequences[1]);
+    sentences << (up.isEmpty() ? tr("No walk-up keystrokes.")
+                               : tr("Walk-up keystrokes: %1.")
+                                     .arg(QLocale().createSeparatedList(up)));
+    sentences << stateSentence();
+    announcer_->announce(sentences.join(QLatin1Char(' ')));
+}
+
+// Assistive technology hears the preset announced first, then of each
+// changed control once.
 void Form1::Option1_Click()
 {
-    applyQuickConfiguration(*this, c_, kClassicLogon, errorReporter());
+    const ui::ChangesToldOnce once(this);
+    applyQuickConfiguration(*this, c_, *config::kLogonPresets[0].keys, errorReporter());
+    tellPreset();
 }
 
 void Form1::Option2_Click()
@@ -110,5 +143,7 @@ void Form1::Option2_Click()
 
 void Form1::Option3_Click()
 {
-    applyQuickConfiguration(*this, c_, kWelcomeScreen, errorReporter());
+    const ui::ChangesToldOnce once(this);
+    applyQuickConfiguration(*this, c_, *config::kLogonPresets[2].keys, errorReporter());
+    tellPreset();
 }

@@ -66,6 +66,7 @@ void Form1::Form_Load()
     const std::optional<int32_t> version = exchange::window::connect(errorReporter());
     if (!version)
         return;
+    connected_ = true;
     w_.Text1->setText(ui::firmwareText(*version));
     w_.Text1->setCursorPosition(0);
 

@@ -8,7 +8,6 @@ other sessions on the machine do with theirs.
 """
 
 import os
-import select
 import signal
 import subprocess
 import sys
@@ -18,13 +17,10 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-WAIT_SECONDS = 20  # for the window to appear, or a page to be shown
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xsession import WAIT_SECONDS, fail, start_x_server, stop  # noqa: E402,F401
+
 INSIDE = "OSTRAVAL_A11Y_SESSION"
-
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
 
 
 def run_in_own_session():
@@ -65,47 +61,16 @@ def wait_for(what, probe, seconds=WAIT_SECONDS):
     fail("timed out waiting for " + what)
 
 
-def start_x_server():
-    """Starts Xvfb on a display number it picks itself (two servers started
-    at once never race for one number); returns the process and DISPLAY."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                               "1280x1024x24", "-nolisten", "tcp"],
-                              pass_fds=(write_end,), stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    end = time.monotonic() + WAIT_SECONDS
-    while not number.endswith(b"\n") and time.monotonic() < end:
-        ready, _, _ = select.select([read_end], [], [], 0.5)
-        if ready:
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            number += chunk
-    os.close(read_end)
-    if not number.strip():
-        server.kill()
-        fail("Xvfb did not start")
-    return server, ":" + number.decode().strip()
-
-
-def stop(process):
-    process.terminate()
-    try:
-        process.wait(timeout=10)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
-
-
-def start_utility(path, display, state_folder):
-    """The utility on the X server, on a simulated sensor of its own."""
+def start_utility(path, display, state_folder, sensor=None):
+    """The utility on the X server, on a simulated sensor of its own;
+    `sensor` holds further settings of the simulated sensor."""
     env = dict(os.environ,
                DISPLAY=display,
                QT_QPA_PLATFORM="xcb",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                KV3RAPI_SIM_STATE=os.path.join(state_folder, "sensor.bin"),
                KV3RAPI_SIM_RANGE="30")
+    env.update(sensor or {})
     return subprocess.Popen([path], env=env)
 
 

@@ -19,9 +19,9 @@ void TestCommandLine::arguments_data()
     const QString usageError = QStringLiteral("ostraval-config: %1 (try --help)\n");
     QTest::newRow("none") << QStringList{} << -1 << QString() << QString();
     QTest::newRow("version") << QStringList{"--version"} << 0
-                             << QStringLiteral("ostraval-config 1.1.0\n") << QString();
+                             << QStringLiteral("ostraval-config 1.1.1\n") << QString();
     QTest::newRow("version, short") << QStringList{"-v"} << 0
-                                    << QStringLiteral("ostraval-config 1.1.0\n") << QString();
+                                    << QStringLiteral("ostraval-config 1.1.1\n") << QString();
     QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << 0
                                             << QStringLiteral("Usage: ostraval-config [OPTION]\n")
                                             << QString();

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The Ansible collection zelvora.ostraval, built and installed from its tarball.
 
---part playbooks: the example playbook and the modules, run by
+--part playbooks: the example playbook and the modules (presets included), run by
 ansible-playbook on localhost against several simulated desks at once, each
 with its own state file and call log given through `environment:` from its
 host variables.
@@ -64,7 +64,7 @@ class Collection:
                                   os.path.join(work, "dist")], capture_output=True, text=True, check=False)
         check(tarball.returncode == 0, "build-collection.sh failed:\n" + tarball.stdout + tarball.stderr)
         self.tarball = tarball.stdout.strip()
-        expect("tarball name", os.path.basename(self.tarball), "zelvora-ostraval-1.1.0.tar.gz")
+        expect("tarball name", os.path.basename(self.tarball), "zelvora-ostraval-1.1.1.tar.gz")
         installed = subprocess.run(["ansible-galaxy", "collection", "install", self.tarball, "-p", self.root],
                                    capture_output=True, text=True, check=False)
         check(installed.returncode == 0, "ansible-galaxy collection install failed:\n" + installed.stdout +
@@ -370,6 +370,8 @@ def test_example(fleet, source):
 READ = "Read the sensor"
 RESET = "Return to the factory configuration"
 RESET_AGAIN = "Return to the factory configuration again"
+# A profile of the factory's walk-up delay, which every factory desk holds.
+KEEP = "Keep the walk-up delay"
 
 FACTORY_DESKS = [
     # name, set-up, environment, reset in check mode, reset for real, again for real
@@ -397,9 +399,9 @@ CASES = [
     ("An unknown key name is refused",
      {"profile": {"idle": {"key": {"name": "NO-SUCH-KEY"}}}}, "failed",
      {"rc": 2, "problems": ["idle.key.name"]}),
-    ("A profile is needed to be present",
+    ("A profile or a preset is needed to be present",
      {"state": "present"}, "failed",
-     {"msg~": "state is present but all of the following are missing: profile"}),
+     {"msg~": "state is present but any of the following are missing: profile, preset"}),
     ("A tool path that is no program is named",
      {"profile": {"detection_range": 30}, "ctl": "/nonexistent/ostraval-ctl"}, "failed",
      {"msg": "ctl: /nonexistent/ostraval-ctl is not an executable file"}),
@@ -415,6 +417,16 @@ CASES = [
      {"profile": {"$schema": "https://example.org/ostraval-profile.schema.json", "format": "ostraval-profile",
                   "version": 1, "detection_range": 36, "leds": {"in_range": True}}}, "ok",
      {"diff": []}),
+    ("A profile over 1 MiB is refused with the tool's own message and status",
+     {"profile": {"$schema": "x" * (1 << 20)}}, "failed",
+     {"msg": "standard input: larger than 1048576 bytes: not a profile", "rc": 2}),
+    # As templating makes them: walk_away_delay: "{{ delay | int }}" gives a text.
+    ("Whole numbers given as texts are numbers; a key named by a digit stays a name",
+     {"profile": {"version": "1", "walk_away_delay": "10", "walk_away": {"keys": [{"name": "1"}]}}}, "changed",
+     {"diff": ["-walk_away_delay: 5", "+walk_away_delay: 10", "-walk_away.keys[0]: none", "+walk_away.keys[0]: 1"]}),
+    ("A text that is no whole number is refused as before",
+     {"profile": {"walk_away_delay": "10.5"}}, "failed",
+     {"rc": 2, "problems": ["walk_away_delay"]}),
 ]
 
 
@@ -426,6 +438,7 @@ def factory_playbook(fleet):
         {"name": "Read and reset the sensors", "hosts": "factory", "gather_facts": False,
          "environment": "{{ ostraval_environment }}",
          "tasks": [{"name": READ, "zelvora.ostraval.sensor_info": ctl},
+                   {"name": KEEP, "zelvora.ostraval.sensor_profile": dict(ctl, profile={"walk_up_delay": 2})},
                    {"name": RESET, "zelvora.ostraval.sensor_profile": reset},
                    {"name": RESET_AGAIN, "zelvora.ostraval.sensor_profile": reset}]},
         {"name": "Single cases", "hosts": "cases", "gather_facts": False,
@@ -487,6 +500,7 @@ def test_factory_and_reading(fleet):
             check_failure(checked, desk, READ, ["show"])
             continue
         check_read(checked, desk, shown[desk.name], exported[desk.name])
+        checked.expect("%s: %s in check mode" % (desk.name, KEEP), checked.result(desk.name, KEEP)["status"], "ok")
         for task in (RESET, RESET_AGAIN):
             checked.expect("%s: %s in check mode" % (desk.name, task), checked.result(desk.name, task)["status"],
                            in_check)
@@ -495,9 +509,13 @@ def test_factory_and_reading(fleet):
                    sorted(["-detection_range: 50", "+detection_range: 36", "-idle.key: right-alt+END",
                            "+idle.key: none", "-leds.in_range: false", "+leds.in_range: true",
                            "-walk_away.key_count: 2", "+walk_away.key_count: 0"]))
-    warnings = checked.result("desk-custom", READ)["result"].get("warnings", [])
-    checked.check(any("key count 2" in warning for warning in warnings),
-                  "desk-custom: the tool's warning of the key count is not the task's: %r" % warnings)
+    for task in (READ, KEEP):
+        warnings = checked.result("desk-custom", task)["result"].get("warnings", [])
+        checked.check(any("key count 2" in warning for warning in warnings),
+                      "desk-custom: %s: the tool's warning of the key count it leaves is not the task's: %r"
+                      % (task, warnings))
+        checked.check(not checked.result("desk-factory", task)["result"].get("warnings"),
+                      "desk-factory: %s: warnings of a sensor that holds no value out of bounds" % task)
     checked.expect("desk-cases: calls sent in check mode", cases.sent_calls(), [])
     check_cases(checked)
 
@@ -507,6 +525,7 @@ def test_factory_and_reading(fleet):
             check_failure(applied, desk, READ, ["show"])
             continue
         check_read(applied, desk, shown[desk.name], exported[desk.name])
+        applied.expect("%s: %s" % (desk.name, KEEP), applied.result(desk.name, KEEP)["status"], "ok")
         applied.expect("%s: reset" % desk.name, applied.result(desk.name, RESET)["status"], in_real)
         if in_real == "failed":
             applied.expect("%s: state file after a failed reset" % desk.name, desk.stored(), stored[desk.name])
@@ -520,11 +539,152 @@ def test_factory_and_reading(fleet):
     check_cases(applied)
 
 
+# --- Answers the real tool never gives ------------------------------------------
+
+FAKE_CTL = os.path.join(HERE, "fake_ctl.py")
+FAKE_PROFILE = {"format": "ostraval-profile", "version": 1, "walk_away_delay": 5}
+FAKE_CHANGE = {"changed": True, "check": False, "changes": [{"path": "walk_away_delay", "before": 5, "after": 10}],
+               "before": FAKE_PROFILE, "after": dict(FAKE_PROFILE, walk_away_delay=10), "warnings": []}
+FAKE_APPLY = ("sensor_profile", {"profile": {"walk_away_delay": 10}})
+FAKE_READ = ("sensor_info", {})
+
+
+def fake(version=None, answer=None, status=None):
+    """The fake tool's settings: its --version answer, its answer to the command and its status."""
+    settings = {"OSTRAVAL_FAKE_VERSION": version, "OSTRAVAL_FAKE_STATUS": status,
+                "OSTRAVAL_FAKE_ANSWER": answer if answer is None or isinstance(answer, str) else json.dumps(answer)}
+    return dict((name, value) for name, value in settings.items() if value is not None)
+
+
+# A tool that answers wrongly fails the task with a message naming the tool,
+# the command and what was wrong; a change it said it committed stays a change.
+WRONG_ANSWERS = [
+    # name, (module, arguments), the fake's settings, the message after the tool's path, changed
+    ("The previous release, which states no interface", FAKE_APPLY, fake(version="ostraval-ctl 1.1.0\n"),
+     '--version --json: states no JSON interface (status 0: "ostraval-ctl 1.1.0"); these modules read interface 2', False),
+    ("An older interface", FAKE_APPLY, fake(version='{"version": "1.1.0", "interface": 1}'),
+     "--version --json: the tool (release 1.1.0) answers in JSON interface 1; these modules read interface 2", False),
+    ("An unknown interface", FAKE_READ, fake(version='{"version": "9.0.0", "interface": 3}'),
+     "--version --json: the tool (release 9.0.0) answers in JSON interface 3; these modules read interface 2", False),
+    ("An empty answer", FAKE_APPLY, fake(answer={}), 'import - --json: the answer has no "changed"', False),
+    ("An error that is a text", FAKE_APPLY, fake(answer={"error": "boom"}, status="3"),
+     'import - --json: the answer\'s "error" is not an object: "boom"', False),
+    ("Changes that are a number, after a commit", FAKE_APPLY, fake(answer=dict(FAKE_CHANGE, changes=5)),
+     'import - --json: the answer\'s "changes" is not a list of changes, each with its path, before and after: 5', True),
+    ("Changed as a text", FAKE_APPLY, fake(answer=dict(FAKE_CHANGE, changed="false")),
+     'import - --json: the answer\'s "changed" is not true or false: "false"', False),
+    ("Older change objects, without after, after a commit", FAKE_APPLY,
+     fake(answer=dict(FAKE_CHANGE, changes=[{"path": "walk_away_delay", "before": 5}])),
+     'import - --json: the answer\'s "changes" is not a list of changes, each with its path, before and after: '
+     '[{"before": 5, "path": "walk_away_delay"}]', True),
+    ("A reading without its profile", FAKE_READ,
+     fake(answer={"firmware": "01.10", "range": {"range": 30}, "warnings": []}),
+     'show --json: the answer holds no profile (no "format" and "version")', False),
+    ("A reading for people, not JSON", FAKE_READ, fake(answer="Firmware version: 01.10\n"),
+     "show --json: ended with status 0 without an answer in JSON", False),
+]
+# The warning in the answer becomes the task's; the one only on standard error does not.
+FAKE_WARNING = "walk_up.key_count: the sensor holds 9"
+WARNED = ("Warnings come from the answer", FAKE_APPLY, fake(answer=dict(FAKE_CHANGE, warnings=[FAKE_WARNING])))
+
+
+def wrong_answers_playbook(fleet):
+    """Every case as one task on its own fake tool, with a log of its runs, in a desk locale
+    that the tool must not see."""
+    tasks = []
+    for number, (name, (module, arguments), settings) in enumerate(
+            [case[:3] for case in WRONG_ANSWERS] + [WARNED]):
+        env = dict(settings, OSTRAVAL_FAKE_LOG=os.path.join(fleet.work, "fake-%d.log" % number),
+                   LC_ALL="de_DE.UTF-8", LANGUAGE="de")
+        tasks.append({"name": name, "zelvora.ostraval." + module: dict(arguments, ctl=FAKE_CTL),
+                      "environment": env, "ignore_errors": True})
+    path = os.path.join(fleet.work, "wrong-answers.yml")
+    with open(path, "w") as playbook:
+        json.dump([{"name": "Tools that answer wrongly", "hosts": "fakes", "gather_facts": False, "tasks": tasks}],
+                  playbook, indent=2)
+    return path
+
+
+def fake_runs(fleet, number):
+    with open(os.path.join(fleet.work, "fake-%d.log" % number)) as log:
+        return [json.loads(line) for line in log]
+
+
+def test_wrong_answers(fleet):
+    fleet.add("desk-fakes", groups=("fakes",))
+    play = fleet.play(wrong_answers_playbook(fleet))
+    for number, (name, _, _, message, changed) in enumerate(WRONG_ANSWERS):
+        entry = play.result("desk-fakes", name)
+        play.expect("%s: status" % name, entry["status"], "failed")
+        play.check("Traceback" not in json.dumps(entry["result"]), "%s: a traceback: %r" % (name, entry["result"]))
+        play.expect("%s: message" % name, entry["result"].get("msg"), "%s %s" % (FAKE_CTL, message))
+        play.expect("%s: changed" % name, entry["result"].get("changed"), changed)
+        if message.startswith("--version"):  # refused before anything is sent
+            play.expect("%s: runs of the tool" % name, [run["arguments"] for run in fake_runs(fleet, number)],
+                        [["--version", "--json"]])
+    warned = play.result("desk-fakes", WARNED[0])
+    play.expect("%s: status" % WARNED[0], warned["status"], "changed")
+    play.expect("%s: warnings" % WARNED[0], warned["result"].get("warnings"), [FAKE_WARNING])
+    for run in fake_runs(fleet, len(WRONG_ANSWERS)):
+        play.expect("the tool's locale", (run["LC_ALL"], run["LANGUAGE"]), ("C.UTF-8", ""))
+
+
+# Presets, on a desk of their own: each task's status and the lines its diff
+# changes, in check mode (each task sees the fresh sensor) and in a real run
+# (each sees what the one before it left).
+MATE_KEYS = ["-walk_away.keys[0]: none", "+walk_away.keys[0]: left-ctrl+left-alt+l",
+             "-walk_up.keys[0]: none", "+walk_up.keys[0]: left-ctrl+NONE"]
+PRESET_TASKS = [
+    # name, module arguments, (status, diff lines or message) in check mode, the same in a real run
+    ("A desktop's preset sets the keys and nothing else", {"preset": "mate"},
+     ("changed", MATE_KEYS), ("changed", MATE_KEYS)),
+    ("A preset with a profile: the profile's keys replaced by the preset's",
+     {"preset": "gnome", "profile": {"walk_away_delay": 10, "walk_away": {"keys": [{"name": "a"}]}}},
+     ("changed", ["-walk_away.keys[0]: none", "+walk_away.keys[0]: left-gui+l", "-walk_up.keys[0]: none",
+                  "+walk_up.keys[0]: left-ctrl+NONE", "-walk_away_delay: 5", "+walk_away_delay: 10"]),
+     ("changed", ["-walk_away.keys[0]: left-ctrl+left-alt+l", "+walk_away.keys[0]: left-gui+l",
+                  "-walk_away_delay: 5", "+walk_away_delay: 10"])),
+    ("An unknown preset is refused", {"preset": "no-such-desktop"},
+     ("failed", 'there is no preset "no-such-desktop"'), ("failed", 'there is no preset "no-such-desktop"')),
+    ("A preset does not go with the factory state", {"preset": "gnome", "state": "factory"},
+     ("failed", "preset goes with state=present"), ("failed", "preset goes with state=present")),
+]
+
+
+def test_presets(fleet):
+    desk = fleet.add("desk-presets", groups=("presets",))
+    tasks = [{"name": name, "zelvora.ostraval.sensor_profile": dict(arguments, ctl="{{ ostraval_ctl }}"),
+              "ignore_errors": True} for name, arguments, _, _ in PRESET_TASKS]
+    path = os.path.join(fleet.work, "presets.yml")
+    with open(path, "w") as playbook:
+        json.dump([{"name": "Presets", "hosts": "presets", "gather_facts": False,
+                    "environment": "{{ ostraval_environment }}", "tasks": tasks}], playbook, indent=2)
+    stored = desk.stored()
+    for options, column in ((["--check", "--diff"], 2), (["--diff"], 3)):
+        play = fleet.play(path, *options)
+        if column == 2:
+            play.expect("desk-presets: calls sent in check mode", desk.sent_calls(), [])
+            play.expect("desk-presets: state file after check mode", desk.stored(), stored)
+        for task in PRESET_TASKS:
+            name, (status, expected) = task[0], task[column]
+            entry = play.result(desk.name, name)
+            play.expect("%s: status" % name, entry["status"], status)
+            result = entry["result"]
+            if status == "failed":
+                play.check(expected in result.get("msg", ""), "%s: message %r does not name %r"
+                           % (name, result.get("msg"), expected))
+                continue
+            play.expect("%s: changed lines of the diff" % name, changed_lines(result["diff"]), sorted(expected))
+            play.expect("%s: the preset's name" % name, result["preset"]["name"], task[1]["preset"])
+    play.expect("desk-presets: the sensor holds what the last task returned", desk.export(),
+                play.result(desk.name, PRESET_TASKS[1][0])["result"]["profile"])
+
+
 # --- Checks of the collection's source ------------------------------------------
 
 MODULES = {
-    "sensor_profile": {"options": ["ctl", "profile", "state"],
-                       "returns": ["changed", "changes", "profile", "msg", "rc"], "diff_mode": "full"},
+    "sensor_profile": {"options": ["ctl", "preset", "profile", "state"],
+                       "returns": ["changed", "changes", "preset", "profile", "msg", "rc"], "diff_mode": "full"},
     "sensor_info": {"options": ["ctl"], "returns": ["firmware", "msg", "profile", "range", "rc"],
                     "diff_mode": "none"},
 }
@@ -579,7 +739,7 @@ def test_sanity(env, collection, work):
     # also checks each module's options against its documentation.
     validate = run([PYTHON, os.path.join(SANITY_TOOLS, "validate-modules", "validate.py"), "--format", "json",
                     "--arg", "--collection", "ansible_collections/zelvora/ostraval",
-                    "--collection-version", "1.1.0"] + modules,
+                    "--collection-version", "1.1.1"] + modules,
                    dict(env, ANSIBLE_COLLECTIONS_PATH=os.path.join(work, "sanity")), cwd=tree)
     check(validate.stdout.strip() or validate.returncode == 0, "validate-modules failed:\n" + validate.stderr)
     with open(os.path.join(tree, "tests", "sanity", "ignore-2.14.txt")) as ignores:
@@ -615,6 +775,8 @@ def main():
                 fleet = Fleet(os.path.abspath(args.ctl), collection, work)
                 test_example(fleet, args.source)
                 test_factory_and_reading(fleet)
+                test_wrong_answers(fleet)
+                test_presets(fleet)
             else:
                 env = collection.env(work)
                 test_documentation(env)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the bash completion of ostraval-ctl through bash and the
 # bash-completion package, as a shell does on Tab: commands, each command's
-# options, field paths for get and set, file names for import, diff and export.
+# options, field paths for get and set, preset names, file names for import,
+# diff, export and preset --profile.
 #
 # usage: completion_test.sh CTL COMPLETION-FILE
 set -uo pipefail
@@ -49,7 +50,7 @@ expect() {
     fi
 }
 
-expect "$ctl " show export import diff get set reset range help --help --version
+expect "$ctl " show export import diff get set reset range preset help --help --version
 expect "$ctl im" import
 expect "$ctl help r" reset range
 expect "$ctl import --" --check --json --help
@@ -65,6 +66,10 @@ expect "$ctl import $work/desk." "$work/desk.json" "$work/desk.bak"
 expect "$ctl diff $work/desks" "$work/desks"
 expect "$ctl export $work/desk.j" "$work/desk.json"
 expect "$ctl show "
+expect "$ctl preset " gnome plasma xfce cinnamon mate windows-2000 windows-xp-classic xp-welcome-screen this-desktop
+expect "$ctl preset x" xfce xp-welcome-screen
+expect "$ctl preset mate --" --list --profile --check --json --help
+expect "$ctl preset mate --profile $work/desk." "$work/desk.json" "$work/desk.bak"
 
 if [ $failures -ne 0 ]; then
     echo "$failures completion(s) failed"

@@ -7,7 +7,10 @@ python3-jsonschema (draft 2020-12):
   tool imports it again, and always when the sensor holds a whole generated
   profile;
 - profiles that the tool refuses for their structure, types or bounds are
-  invalid under the schema too.
+  invalid under the schema too;
+- texts at the edges of JSON are taken by the tool exactly when a strict
+  reading (Python's json without NaN and Infinity, strict UTF-8) finds JSON
+  and the schema finds it valid.
 """
 import argparse
 import copy
@@ -36,8 +39,12 @@ class Tool:
         return subprocess.run([self.ctl, *args], env=self.env, capture_output=True, text=True, timeout=60)
 
     def imports(self, profile, check=True):
-        with open(self.profile, "w", encoding="utf-8") as out:
-            out.write(profile if isinstance(profile, str) else json.dumps(profile))
+        if isinstance(profile, bytes):
+            text = profile
+        else:
+            text = (profile if isinstance(profile, str) else json.dumps(profile)).encode("utf-8")
+        with open(self.profile, "wb") as out:
+            out.write(text)
         result = self.run("import", self.profile, *(["--check"] if check else []))
         if result.returncode not in (0, 2):
             sys.exit("import ended with %d: %s" % (result.returncode, result.stderr))
@@ -142,6 +149,46 @@ REFUSED = [
 ]
 
 
+HEADER = b'{"format": "ostraval-profile", "version": 1, '
+
+# Texts at the edges of JSON, each a whole profile; a strict reading and the
+# schema decide whether the tool must take it.
+EDGES = [
+    ("escape JSON does not have", b'{"format": "ostraval-profil\\e", "version": 1}'),
+    ("escapes in a member name", HEADER + b'"\\D\\E\\L\\E\\T\\E": 1}'),
+    ("tab in a string", b'{"format": "ostraval-profile\t", "version": 1}'),
+    ("control character in a member name", HEADER + b'"walk_away_delay\x01": 1}'),
+    ("line break in the schema's name", HEADER + b'"$schema": "a\nb"}'),
+    ("number too small for a double", HEADER + b'"walk_away_delay": 1e-400}'),
+    ("number too small for a double, out of bounds", HEADER + b'"detection_range": -1e-400}'),
+    ("number too small for a double yet not 0", HEADER + b'"walk_away_delay": 5e-324}'),
+    ("huge number as the schema", HEADER + b'"$schema": 1e400}'),
+    ("anything as the schema", HEADER + b'"$schema": {"a": [-1e999, "\\ud800", 1e-400]}}'),
+    ("huge number in a field", HEADER + b'"detection_range": 1e400}'),
+    ("whole number with a fraction part", HEADER + b'"walk_away_delay": 20.0}'),
+    ("number ending in a point", HEADER + b'"walk_away_delay": 20.}'),
+    ("NaN as the schema", HEADER + b'"$schema": NaN}'),
+    ("comma before the closing brace", HEADER + b'"walk_away_delay": 2,}'),
+    ("bytes that are not UTF-8", HEADER + b'"$schema": "\xc0\xaf"}'),
+    ("a surrogate in UTF-8", HEADER + b'"$schema": "\xed\xa0\x80"}'),
+    ("byte order mark", b"\xef\xbb\xbf" + HEADER + b'"walk_away_delay": 2}'),
+    ("single quotes", b"{'format': 'ostraval-profile', 'version': 1}"),
+    ("more after the object", HEADER + b'"walk_away_delay": 2} {}'),
+]
+
+
+def strict_json(text):
+    """Whether bytes are JSON as RFC 8259 writes it, and their value."""
+    def no_constant(name):
+        raise ValueError(name)
+    if text.startswith(b"\xef\xbb\xbf"):  # RFC 8259 lets a reader ignore it
+        text = text[3:]
+    try:
+        return True, json.loads(text.decode("utf-8"), parse_constant=no_constant)
+    except ValueError:  # UnicodeDecodeError and JSONDecodeError among them
+        return False, None
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--ctl", required=True)
@@ -186,6 +233,14 @@ def main():
             if tool.imports(profile).returncode != 2:
                 failures.append("%s: not refused by the tool" % name)
 
+        for name, text in EDGES:
+            is_json, value = strict_json(text)
+            expected = is_json and validator.is_valid(value)
+            taken = tool.imports(text).returncode == 0
+            if taken != expected:
+                failures.append("%s: JSON %s, valid %s, taken by the tool %s: %r"
+                                % (name, is_json, expected, taken, text))
+
         named = dict(header, **{"$schema": schema["$id"]})
         if not validator.is_valid(named) or tool.imports(named).returncode != 0:
             failures.append("a profile that names its schema is not taken")
@@ -193,7 +248,8 @@ def main():
     if failures:
         print("\n".join(failures[:20]))
         return 1
-    print("ok: %d generated profiles, %d refused ones" % (ROUNDS, len(REFUSED)))
+    print("ok: %d generated profiles, %d refused ones, %d texts at the edges of JSON"
+          % (ROUNDS, len(REFUSED), len(EDGES)))
     return 0
 
 

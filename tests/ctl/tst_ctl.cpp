@@ -1,5 +1,6 @@
 // ostraval-ctl as a process against the simulated sensor: exit statuses,
 // messages, answers in JSON, output files, and the state file byte for byte.
+#include "boundsocket.h"
 #include "kv3sim.h"
 
 #include <QDir>
@@ -12,11 +13,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -93,6 +100,32 @@ private:
     QString why_;
 };
 
+// Deletes a file again and again, from a thread of its own, while it lives.
+class DeletedOverAndOver {
+public:
+    explicit DeletedOverAndOver(const QString &path)
+        : path_(QFile::encodeName(path)), thread_([this] {
+              while (!stop_) {
+                  ::unlink(path_.constData());
+                  std::this_thread::sleep_for(std::chrono::microseconds(100));
+              }
+          })
+    {
+    }
+    ~DeletedOverAndOver()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    DeletedOverAndOver(const DeletedOverAndOver &) = delete;
+    DeletedOverAndOver &operator=(const DeletedOverAndOver &) = delete;
+
+private:
+    QByteArray path_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
 } // namespace
 
 class TestCtl : public QObject {
@@ -125,9 +158,18 @@ private slots:
     void unreachableSensor();
     void setGetAndReset();
     void outOfBoundsValueExportsButIsRefused();
+    void warningsAnsweredInJson_data();
+    void warningsAnsweredInJson();
     void rangeWatchStopsOnCount();
     void rangeWatchEndsCleanlyOnInterrupt();
+    void sensorInUseByAnotherProgram_data();
     void sensorInUseByAnotherProgram();
+    void lockFileDeletedBesideConcurrentWriters();
+    void hardLinkedStateFileIsRefused();
+    void exportWritesStreamsInPlace_data();
+    void exportWritesStreamsInPlace();
+    void exportRefusesWhatCannotHoldAProfile_data();
+    void exportRefusesWhatCannotHoldAProfile();
     void jsonAnswersInEveryLanguage_data();
     void jsonAnswersInEveryLanguage();
     void messagesInTheUsersLanguage();
@@ -237,6 +279,8 @@ void TestCtl::commandsThatChangeNothing_data()
     QTest::newRow("help an unknown command") << QStringList{"help", "frobnicate"} << QStringList() << 2 << ""
                                              << "ostraval-ctl: unknown command \"frobnicate\"";
     QTest::newRow("version") << QStringList{"--version"} << QStringList() << 0 << "ostraval-ctl 1.1" << "";
+    QTest::newRow("version as JSON") << QStringList{"--version", "--json"} << QStringList() << 0
+                                     << R"({"interface":2,"program":"ostraval-ctl","version":"1.1.)" << "";
     QTest::newRow("no command") << QStringList() << QStringList() << 2 << "" << "ostraval-ctl: a command is needed";
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << QStringList() << 2 << ""
                                      << "ostraval-ctl: unknown command \"frobnicate\"";
@@ -260,6 +304,15 @@ void TestCtl::commandsThatChangeNothing_data()
                            << "range 50 inches, in range: no" << "";
     QTest::newRow("set out of bounds") << QStringList{"set", "walk_away_delay=7", "detection_range=61"} << QStringList()
                                        << 2 << "" << "ostraval-ctl: detection_range: 61 is not allowed: expected a whole number from 14 to 60";
+    // Text repeated from the command line is escaped as everywhere else and
+    // cut by the characters a person sees.
+    QTest::newRow("set a terminal escape") << QStringList{"set", "walk_away.keys[0].name=\x1b[31m"} << QStringList() << 2 << ""
+                                           << "ostraval-ctl: walk_away.keys[0].name: \"\\x1B[31m\" is not allowed";
+    QTest::newRow("set a hundred emoji") << QStringList{"set", "walk_away_delay=" + QString("\U0001F600").repeated(100)}
+                                         << QStringList() << 2 << ""
+                                         << "walk_away_delay: \"" + QString("\U0001F600").repeated(80) + "... (100 characters) is not allowed";
+    QTest::newRow("set a number too small for a double") << QStringList{"set", "walk_away_delay=1e-400", "--check"}
+                                                         << QStringList() << 0 << "walk_away_delay: 5 -> 0\n" << "";
     QTest::newRow("set without a value") << QStringList{"set", "detection_range"} << QStringList() << 2 << ""
                                          << "\"detection_range\" is not FIELD=VALUE";
     QTest::newRow("import a missing file") << QStringList{"import", "/nonexistent/p.json"} << QStringList() << 2 << ""
@@ -394,6 +447,8 @@ void TestCtl::refusedProfileNeverReachesTheSensor_data()
     QTest::newRow("member named twice") << QByteArray(R"({"format":"evil","format":"ostraval-profile","version":1})")
                                         << "p.json: format: named again on line 1 (first on line 1)";
     QTest::newRow("not JSON") << header + "\n \"walk_up_delay\": 3,,\n}" << "p.json: not JSON: ";
+    QTest::newRow("escape JSON does not have") << QByteArray(R"({"format": "ostraval-profil\e", "version": 1})")
+                                               << R"(p.json: not JSON: \e at line 1, column 28 is not an escape that JSON has)";
     QTest::newRow("number JSON cannot hold") << header + "\n \"walk_up_delay\": 1e400}"
                                              << "p.json: walk_up_delay: 1e400 is a number JSON cannot hold (line 2, column 19)";
     QTest::newRow("terminal escapes") << header + R"( "\u001b[2J\u0007\n": 1})"
@@ -404,6 +459,13 @@ void TestCtl::refusedProfileNeverReachesTheSensor_data()
     for (int i = 0; i < 50000; ++i)
         many += " \"m" + QByteArray::number(i) + "\": 1,";
     many.chop(1);
+    QByteArray twice = "{";
+    for (int i = 0; i < 2000; ++i)
+        twice += "\"m" + QByteArray::number(i) + "\": 1, \"m" + QByteArray::number(i) + "\": 1,";
+    twice.back() = '}';
+    QTest::newRow("members named twice a thousand deep")
+        << QByteArray("{\"a\": ").repeated(999) + twice + QByteArray("}").repeated(999)
+        << "p.json: profile refused (2000 problems, the first 20 named); nothing was sent";
     QTest::newRow("fifty thousand unknown members")
         << many + "}" << "p.json: profile refused (50000 problems, the first 20 named); nothing was sent";
 }
@@ -780,6 +842,40 @@ void TestCtl::outOfBoundsValueExportsButIsRefused()
     QVERIFY(imported.err.contains("detection_range: 70 is not allowed"));
 }
 
+void TestCtl::warningsAnsweredInJson_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("warned"); // of the detection range of 70 that stays
+    QTest::newRow("show") << QStringList{"show"} << true;
+    QTest::newRow("set leaves it") << QStringList{"set", "walk_away_delay=7"} << true;
+    QTest::newRow("set leaves it, checking") << QStringList{"set", "walk_away_delay=7", "--check"} << true;
+    QTest::newRow("import mends it") << QStringList{"import", "{dir}/p.json"} << false;
+    QTest::newRow("reset mends it") << QStringList{"reset", "--yes"} << false;
+}
+
+// A stored value outside its bounds that the command leaves in place is
+// warned of in the JSON answer, as on standard error.
+void TestCtl::warningsAnsweredInJson()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, warned);
+    arguments.replaceInStrings("{dir}", dir_->path());
+    kv3sim::Configuration config = sampleConfiguration();
+    config.sonar.MaxDist = 70;
+    writeState(config);
+    writeFile("p.json", R"({"format": "ostraval-profile", "version": 1, "detection_range": 40})");
+
+    const Result result = run(arguments + QStringList{"--json"});
+    QCOMPARE(result.exitCode, 0);
+    const QJsonValue warnings = onlyObject(result.out).value("warnings");
+    QVERIFY2(warnings.isArray(), qPrintable(result.out));
+    const QString warning = QStringLiteral("detection_range: the sensor holds 70");
+    QCOMPARE(warnings.toArray().size(), warned ? 1 : 0);
+    QCOMPARE(result.err.contains("ostraval-ctl: warning: " + warning), warned);
+    if (warned)
+        QVERIFY2(warnings[0].toString().startsWith(warning), qPrintable(warnings[0].toString()));
+}
+
 void TestCtl::rangeWatchStopsOnCount()
 {
     const Result result = run({"range", "--watch", "--count", "2"}, {"KV3RAPI_SIM_RANGE=25"});
@@ -801,19 +897,248 @@ void TestCtl::rangeWatchEndsCleanlyOnInterrupt()
     QVERIFY(process.readAllStandardOutput().endsWith('\n'));
 }
 
+void TestCtl::sensorInUseByAnotherProgram_data()
+{
+    QTest::addColumn<QString>("lockFile"); // what becomes of it while this process holds the sensor
+    QTest::newRow("kept") << "kept";
+    QTest::newRow("deleted") << "deleted";
+    QTest::newRow("replaced") << "replaced";
+}
+
+// This process holds the sensor, as the window would, while the tool asks
+// for it: refused, whatever became of the lock file, and nothing written.
 void TestCtl::sensorInUseByAnotherProgram()
 {
-    // This process holds the sensor while the tool asks for it.
+    QFETCH(QString, lockFile);
     kv3sim::Settings settings;
     settings.statePath = path("sensor.bin").toStdString();
     kv3sim::reset(settings);
     int32_t version = 0;
     QVERIFY(USBConnect(&version) != 0);
-    const Result result = run({"show"});
+    if (lockFile != "kept")
+        QVERIFY(QFile::remove(path("sensor.bin.lock")));
+    if (lockFile == "replaced")
+        writeFile("sensor.bin.lock", "");
+    const QByteArray before = state();
+    const Result shown = run({"show"});
+    const Result set = run({"set", "walk_away_delay=33"});
     USBDisconnect();
-    QCOMPARE(result.exitCode, 3);
-    QCOMPARE(result.err, QString("ostraval-ctl: cannot reach the sensor: USBConnect failed: sensor error 7 "
-                                 "(the sensor is in use by another program)\n"));
+    const QString inUse = "ostraval-ctl: cannot reach the sensor: USBConnect failed: sensor error 7 "
+                          "(the sensor is in use by another program)\n";
+    QCOMPARE(shown.exitCode, 3);
+    QCOMPARE(shown.err, inUse);
+    QCOMPARE(set.exitCode, 3);
+    QCOMPARE(set.err, inUse);
+    QCOMPARE(state(), before);
+}
+
+// Several set commands at once while the lock file is deleted over and over:
+// each one that says it committed is in the state file, each other one was
+// refused as in use and changed nothing. Each command sets a field of its
+// own, so that a commit made over another's is seen.
+void TestCtl::lockFileDeletedBesideConcurrentWriters()
+{
+    using Field = int16_t &(*)(kv3sim::Configuration &);
+    const QList<QPair<QString, Field>> fields = {
+        {"detection_range", [](kv3sim::Configuration &c) -> int16_t & { return c.sonar.MaxDist; }},
+        {"walk_away_delay", [](kv3sim::Configuration &c) -> int16_t & { return c.sonar.ORDBTm; }},
+        {"walk_up_delay", [](kv3sim::Configuration &c) -> int16_t & { return c.sonar.IRDBTm; }},
+        {"power_up_delay", [](kv3sim::Configuration &c) -> int16_t & { return c.sonar.StartDly; }},
+        {"idle.rate", [](kv3sim::Configuration &c) -> int16_t & { return c.idle.PressRate; }},
+        {"walk_away.key_delay", [](kv3sim::Configuration &c) -> int16_t & { return c.walkAway.InterKeyDelay; }},
+    };
+    const auto stored = [this] {
+        const QByteArray bytes = state();
+        std::array<uint8_t, kv3sim::kStoredSize> stored{};
+        if (bytes.size() == int(stored.size()))
+            std::copy(bytes.begin(), bytes.end(), stored.begin());
+        return kv3sim::decode(stored);
+    };
+    const DeletedOverAndOver lockFile(path("sensor.bin.lock"));
+    const QString inUse = "sensor error 7 (the sensor is in use by another program)";
+    int committed = 0;
+    int refused = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (int16_t value = 20; value < 40 && clock.elapsed() < 3000; ++value) {
+        const kv3sim::Configuration before = stored();
+        std::vector<std::unique_ptr<QProcess>> writers;
+        for (const auto &field : fields) {
+            writers.push_back(std::make_unique<QProcess>());
+            writers.back()->setProcessEnvironment(environment({"KV3RAPI_SIM_LOG="}));
+            writers.back()->start(QStringLiteral(OSTRAVAL_CTL), {"set", field.first + "=" + QString::number(value)});
+        }
+        for (auto &writer : writers)
+            writer->waitForFinished(30000);
+        kv3sim::Configuration after = stored();
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            QProcess &writer = *writers[std::size_t(i)];
+            const QString err = QString::fromUtf8(writer.readAllStandardError());
+            const int16_t now = fields[i].second(after);
+            if (writer.exitStatus() == QProcess::NormalExit && writer.exitCode() == 0) {
+                ++committed;
+                QVERIFY2(now == value, qPrintable(fields[i].first + " committed " + QString::number(value) +
+                                                  " but the state file holds " + QString::number(now)));
+            } else {
+                ++refused;
+                QVERIFY2(writer.exitCode() == 3 && err.contains(inUse), qPrintable(fields[i].first + ": " + err));
+                kv3sim::Configuration earlier = before;
+                QCOMPARE(now, fields[i].second(earlier));
+            }
+        }
+    }
+    QVERIFY(committed > 0);
+    qInfo("%d commits, %d refused as in use", committed, refused);
+}
+
+// A state file with a second name cannot be replaced without breaking the
+// link: it is refused with 5 and a line that says why, and left as it is.
+void TestCtl::hardLinkedStateFileIsRefused()
+{
+    QCOMPARE(::link(QFile::encodeName(path("sensor.bin")).constData(),
+                    QFile::encodeName(path("second-name.bin")).constData()),
+             0);
+    const QByteArray before = state();
+    for (const QStringList &arguments : {QStringList{"show"}, QStringList{"set", "detection_range=20"}}) {
+        const Result result = run(arguments);
+        QCOMPARE(result.exitCode, 3);
+        QCOMPARE(result.err, "KV3RAPI: the state file \"" + path("sensor.bin") +
+                                 "\" is refused (error 5): it has 2 hard links, and a commit would break them\n"
+                                 "ostraval-ctl: cannot read the stored configuration: ReadCfg failed: sensor "
+                                 "error 5 (the stored configuration is unreadable)\n");
+    }
+    QCOMPARE(state(), before);
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(path("sensor.bin")).constData(), &info), 0);
+    QCOMPARE(info.st_nlink, nlink_t(2));
+}
+
+void TestCtl::exportWritesStreamsInPlace_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // the message on standard error; empty: none
+    QTest::newRow("FIFO") << "FIFO" << 0 << "";
+    QTest::newRow("link to a FIFO") << "link to a FIFO" << 0 << "";
+    QTest::newRow("terminal") << "terminal" << 0 << "";
+    QTest::newRow("standard output by name") << "/dev/stdout" << 0 << "";
+    QTest::newRow("null device") << "null device" << 0 << "";
+    QTest::newRow("full device") << "full device" << 4 << "{path}: cannot write: No space left on device";
+    QTest::newRow("link to a file") << "link to a file" << 0 << "";
+}
+
+// A FIFO, a terminal or a character device is written in place, as standard
+// output is, and stays what it was; a link is followed, and stays a link; a
+// device that takes nothing ends the command with status 4.
+void TestCtl::exportWritesStreamsInPlace()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const QString profile = run({"export"}).out;
+    QString output = path("out");
+    const QByteArray native = QFile::encodeName(output);
+    int readEnd = -1;   // where the test reads what was written
+    int slaveEnd = -1;  // a terminal's own end, kept open
+    if (kind == "FIFO" || kind == "link to a FIFO") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+        readEnd = ::open(QFile::encodeName(path("fifo")).constData(), O_RDONLY | O_NONBLOCK);
+        if (kind == "link to a FIFO")
+            QVERIFY(QFile::link("fifo", output));
+        else
+            output = path("fifo");
+    } else if (kind == "terminal") {
+        readEnd = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(readEnd >= 0 && ::grantpt(readEnd) == 0 && ::unlockpt(readEnd) == 0);
+        output = QFile::decodeName(::ptsname(readEnd));
+        slaveEnd = ::open(::ptsname(readEnd), O_RDWR | O_NOCTTY);
+        termios mode {};
+        QCOMPARE(::tcgetattr(slaveEnd, &mode), 0);
+        ::cfmakeraw(&mode);
+        QCOMPARE(::tcsetattr(slaveEnd, TCSANOW, &mode), 0);
+    } else if (kind == "null device" || kind == "full device") {
+        if (::geteuid() != 0)
+            QSKIP("making a device node needs root");
+        QCOMPARE(::mknod(native.constData(), S_IFCHR | 0600, makedev(1, kind == "null device" ? 3 : 7)), 0);
+    } else if (kind == "link to a file") {
+        writeFile("desk.json", "an older backup");
+        QVERIFY(QFile::link("desk.json", output));
+    } else {
+        output = kind;
+    }
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(output).constData(), &before), 0);
+
+    const Result result = run({"export", output});
+    QCOMPARE(result.exitCode, exitCode);
+    QCOMPARE(lastMessage(result.err), message.replace("{path}", output));
+
+    QByteArray written;
+    if (kind == "/dev/stdout") {
+        written = result.out.toUtf8();
+    } else if (kind == "link to a file") {
+        QVERIFY(QFileInfo(output).isSymLink());
+        written = fileBytes(path("desk.json"));
+    } else if (readEnd >= 0) {
+        char buffer[4096];
+        for (ssize_t got; (got = ::read(readEnd, buffer, sizeof buffer)) > 0;)
+            written.append(buffer, got);
+    }
+    struct stat after {};
+    const int looked = ::stat(QFile::encodeName(output).constData(), &after);
+    for (const int fd : {readEnd, slaveEnd})
+        if (fd >= 0)
+            ::close(fd);
+    if (exitCode == 0 && kind != "null device")
+        QCOMPARE(QString::fromUtf8(written), profile);
+    QCOMPARE(looked, 0);
+    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+    if (kind != "link to a file") // a file is replaced; anything else is written in place
+        QCOMPARE(after.st_ino, before.st_ino);
+}
+
+void TestCtl::exportRefusesWhatCannotHoldAProfile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("directory") << "directory" << "{path}: cannot write a profile into a directory; nothing was written";
+    QTest::newRow("socket") << "socket" << "{path}: cannot write a profile into a socket; nothing was written";
+    QTest::newRow("block device") << "block device"
+                                  << "{path}: cannot write a profile onto a block device; nothing was written";
+}
+
+// A directory, a socket or a block device is refused before the sensor is
+// asked, and left as it was.
+void TestCtl::exportRefusesWhatCannotHoldAProfile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    const QString output = path("out");
+    const QByteArray native = QFile::encodeName(output);
+    std::optional<BoundSocket> socket;
+    if (kind == "directory") {
+        QVERIFY(QDir(dir_->path()).mkdir("out"));
+    } else if (kind == "socket") {
+        socket.emplace(output);
+        QVERIFY(socket->bound());
+    } else {
+        if (::geteuid() != 0)
+            QSKIP("making a device node needs root");
+        QCOMPARE(::mknod(native.constData(), S_IFBLK | 0600, makedev(7, 200)), 0);
+    }
+    struct stat before {};
+    QCOMPARE(::stat(native.constData(), &before), 0);
+
+    const Result result = run({"export", output});
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.err, "ostraval-ctl: " + message.replace("{path}", output) + "\n");
+    QCOMPARE(calls(), QStringList());
+    struct stat after {};
+    QCOMPARE(::stat(native.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             (QStringList{"out", "sensor.bin"}));
 }
 
 QTEST_GUILESS_MAIN(TestCtl)

@@ -124,6 +124,14 @@ private slots:
         QTest::newRow("long value") << QByteArray("KV3RAPI_SIM_FIRMWARE") << QByteArray(5000, '7') << kDefaults
                                     << warningFor("KV3RAPI_SIM_FIRMWARE", (QByteArray(80, '7') + "... (5000 characters)").constData(),
                                                   firmware);
+        // Characters are counted as people count them, not as bytes.
+        const QByteArray emoji = "\xF0\x9F\x98\x80";
+        QTest::newRow("long value of emoji") << QByteArray("KV3RAPI_SIM_FIRMWARE") << emoji.repeated(100) << kDefaults
+                                             << warningFor("KV3RAPI_SIM_FIRMWARE", (emoji.repeated(80) + "... (100 characters)").constData(),
+                                                           firmware);
+        // The C1 control CSI starts an escape sequence on some terminals too.
+        QTest::newRow("C1 control in a value") << QByteArray("KV3RAPI_SIM_UNPLUGGED") << QByteArray("\xC2\x9B" "2J") << kDefaults
+                                               << warningFor("KV3RAPI_SIM_UNPLUGGED", "\\x9B2J", "not 0 or 1");
     }
 
     void settings()

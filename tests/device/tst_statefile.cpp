@@ -1,6 +1,8 @@
-// The state file as one sensor on one USB port: one program at a time, only
-// a regular file read, links kept, permission bits kept, no temporary files
-// left behind by killed commits. The other program is sensorprocess.
+// The state file as one sensor on one USB port: one program at a time
+// whatever becomes of the lock file, only a regular file of one name read,
+// links kept, permission bits kept, no temporary files left behind by killed
+// commits. The other program is sensorprocess.
+#include "boundsocket.h"
 #include "kv3rapi.h"
 #include "kv3sim.h"
 #include "statefiles.h"
@@ -8,13 +10,10 @@
 #include <QtTest>
 
 #include <csignal>
-#include <cstring>
 #include <random>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -158,6 +157,59 @@ private slots:
         QCOMPARE(other.ask("connect"), QStringLiteral("1 0"));
     }
 
+    void lockFileGoneWhileHeld_data()
+    {
+        QTest::addColumn<bool>("replaced"); // a new file in its place, else nothing
+        QTest::addColumn<bool>("byLink");   // the state file is reached through a link
+        QTest::newRow("deleted") << false << false;
+        QTest::newRow("replaced by a new file") << true << false;
+        QTest::newRow("deleted beside a link's target") << false << true;
+    }
+
+    // The lock file may be deleted or replaced at any time: while one
+    // program has the sensor, the other is refused with 7 however often the
+    // lock file goes, and gets the sensor once the first lets go. There is
+    // no state file yet, so nothing but the lock stands in the way.
+    void lockFileGoneWhileHeld()
+    {
+        QFETCH(bool, replaced);
+        QFETCH(bool, byLink);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("real"));
+        const QString real = dir.filePath("real/sensor.bin");
+        const QString path = byLink ? dir.filePath("desk.bin") : real;
+        if (byLink)
+            QVERIFY(QFile::link("real/sensor.bin", path));
+
+        kv3sim::reset(stateIn(path));
+        int32_t version = 0;
+        QCOMPARE(USBConnect(&version), kOk);
+        OtherProgram other(path);
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            QVERIFY(QFile::remove(real + ".lock"));
+            if (replaced)
+                writeFile(real + ".lock", "");
+            QCOMPARE(other.ask("connect"), QStringLiteral("0 7"));
+        }
+        QCOMPARE(commitPressRate(21), kOk);
+        QCOMPARE(USBDisconnect(), kOk);
+        QCOMPARE(other.ask("connect"), QStringLiteral("1 0"));
+        QCOMPARE(other.ask("commit 22"), QStringLiteral("1 0"));
+    }
+
+    // Two state files in one folder are two sensors, each one program's.
+    void stateFilesInOneFolderAreSeparateSensors()
+    {
+        QTemporaryDir dir;
+        kv3sim::reset(stateIn(dir.filePath("left.bin")));
+        int32_t version = 0;
+        QCOMPARE(USBConnect(&version), kOk);
+        OtherProgram right(dir.filePath("right.bin"));
+        QCOMPARE(right.ask("connect"), QStringLiteral("1 0"));
+        OtherProgram left(dir.filePath("left.bin"));
+        QCOMPARE(left.ask("connect"), QStringLiteral("0 7"));
+    }
+
     void lockThatCannotBeTaken_data()
     {
         QTest::addColumn<QString>("kind");
@@ -215,37 +267,38 @@ private slots:
         QCOMPARE(other.ask("connect"), QStringLiteral("1 0"));
     }
 
-    void notARegularFile_data()
+    void refusedStateFile_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"FIFO", "socket", "device", "directory"})
+        for (const char *kind : {"FIFO", "socket", "device", "directory", "hard link"})
             QTest::newRow(kind) << kind;
     }
 
-    // Refused at once with 5, never blocking, and left as it is. The other
-    // program starts as the utility would: connect, then read.
-    void notARegularFile()
+    // Anything but a regular file with one name is refused at once with 5,
+    // never blocking, and left as it is: a file with a second hard link
+    // could only be replaced by breaking the link. The other program starts
+    // as the utility would: connect, then read.
+    void refusedStateFile()
     {
         QFETCH(QString, kind);
         QTemporaryDir dir;
         const QString path = dir.filePath("sensor.bin");
         const QByteArray native = QFile::encodeName(path);
-        int socketFd = -1;
+        std::optional<BoundSocket> socket;
         if (kind == "FIFO") {
             QCOMPARE(::mkfifo(native.constData(), 0600), 0);
         } else if (kind == "socket") {
-            socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            QVERIFY(std::size_t(native.size()) < sizeof address.sun_path);
-            std::memcpy(address.sun_path, native.constData(), std::size_t(native.size()));
-            QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+            socket.emplace(path);
+            QVERIFY(socket->bound());
         } else if (kind == "device") {
             // A device node of its own (the null device): a link to /dev/null
             // would put the sensor's lock file beside /dev/null.
             if (::geteuid() != 0)
                 QSKIP("making a device node needs root");
             QCOMPARE(::mknod(native.constData(), S_IFCHR | 0600, makedev(1, 3)), 0);
+        } else if (kind == "hard link") {
+            writeFile(dir.filePath("other.bin"), bytesOf(kv3sim::factoryDefaults()));
+            QCOMPARE(::link(QFile::encodeName(dir.filePath("other.bin")).constData(), native.constData()), 0);
         } else {
             QVERIFY(QDir(dir.path()).mkdir("sensor.bin"));
         }
@@ -264,8 +317,7 @@ private slots:
         QCOMPARE(::stat(native.constData(), &after), 0);
         QCOMPARE(after.st_mode, before.st_mode);
         QCOMPARE(after.st_ino, before.st_ino);
-        if (socketFd >= 0)
-            ::close(socketFd);
+        QCOMPARE(after.st_nlink, before.st_nlink);
     }
 
     void commitKeepsTheFile_data()

@@ -19,7 +19,7 @@ app_id=com.zelvora.OstravalConfig
 expected_files=(
     bin/ostraval-config
     bin/ostraval-ctl
-    "$libdir/libKV3RAPI.so.1.1.0"
+    "$libdir/libKV3RAPI.so.1.1.1"
     "$libdir/libKV3RAPI.so.1"
     "$libdir/libKV3RAPI.so"
     "$libdir/pkgconfig/kv3rapi.pc"
@@ -35,6 +35,10 @@ expected_files=(
     share/icons/hicolor/256x256/apps/$app_id.png
     share/man/man1/ostraval-config.1.gz
     share/man/man1/ostraval-ctl.1.gz
+    share/man/de/man1/ostraval-config.1.gz
+    share/man/de/man1/ostraval-ctl.1.gz
+    share/man/cs/man1/ostraval-config.1.gz
+    share/man/cs/man1/ostraval-ctl.1.gz
     share/doc/ostraval-config/copyright
     share/doc/ostraval-config/changelog.gz
     share/doc/libkv3rapi1/copyright
@@ -81,12 +85,12 @@ check_tree() {
     [ -z "$extra" ] || fail "installed but not expected: $extra"
     [ "$(readlink "$prefix/$libdir/libKV3RAPI.so")" = libKV3RAPI.so.1 ] \
         || fail "libKV3RAPI.so does not point to libKV3RAPI.so.1"
-    [ "$(readlink "$prefix/$libdir/libKV3RAPI.so.1")" = libKV3RAPI.so.1.1.0 ] \
-        || fail "libKV3RAPI.so.1 does not point to libKV3RAPI.so.1.1.0"
+    [ "$(readlink "$prefix/$libdir/libKV3RAPI.so.1")" = libKV3RAPI.so.1.1.1 ] \
+        || fail "libKV3RAPI.so.1 does not point to libKV3RAPI.so.1.1.1"
 }
 
 check_library() {
-    local lib=$prefix/$libdir/libKV3RAPI.so.1.1.0
+    local lib=$prefix/$libdir/libKV3RAPI.so.1.1.1
     local soname
     soname=$(readelf -d "$lib" | sed -n 's/.*(SONAME).*\[\(.*\)\]/\1/p')
     [ "$soname" = libKV3RAPI.so.1 ] || fail "SONAME is '$soname'"
@@ -117,14 +121,14 @@ check_run_path() {
     local resolved
     resolved=$(env -u LD_LIBRARY_PATH ldd "$prefix/bin/$exe" | awk '$1 == "libKV3RAPI.so.1" { print $3 }')
     [ "$resolved" = "$(realpath "$prefix/$libdir/libKV3RAPI.so.1")" ] \
-        || [ "$(realpath -q "$resolved")" = "$(realpath "$prefix/$libdir/libKV3RAPI.so.1.1.0")" ] \
+        || [ "$(realpath -q "$resolved")" = "$(realpath "$prefix/$libdir/libKV3RAPI.so.1.1.1")" ] \
         || fail "$exe: libKV3RAPI.so.1 resolves to '$resolved', not the installed library"
 }
 
 check_library_run_path() {
     local runpath
-    runpath=$(run_path "$prefix/$libdir/libKV3RAPI.so.1.1.0")
-    [ -z "$runpath" ] || fail "libKV3RAPI.so.1.1.0: run path '$runpath'"
+    runpath=$(run_path "$prefix/$libdir/libKV3RAPI.so.1.1.1")
+    [ -z "$runpath" ] || fail "libKV3RAPI.so.1.1.1: run path '$runpath'"
 }
 
 # Under /usr the library lies in the system's search path: no program or
@@ -136,7 +140,7 @@ check_system_install() {
         return
     fi
     local file runpath
-    for file in "${executables[@]/#/bin/}" "$libdir/libKV3RAPI.so.1.1.0"; do
+    for file in "${executables[@]/#/bin/}" "$libdir/libKV3RAPI.so.1.1.1"; do
         runpath=$(run_path "$root/usr/$file")
         [ -z "$runpath" ] || fail "/usr/$file: run path '$runpath' under /usr"
     done
@@ -158,7 +162,7 @@ check_command_line() {
     run_installed "$exe" --version >"$work/out" 2>"$work/err"
     status=$?
     [ $status -eq 0 ] || fail "$exe --version: status $status"
-    grep -qx "$exe 1\.1\.0" "$work/out" || fail "$exe --version printed: $(cat "$work/out")"
+    grep -qx "$exe 1\.1\.1" "$work/out" || fail "$exe --version printed: $(cat "$work/out")"
 
     run_installed "$exe" --help >"$work/out" 2>"$work/err"
     status=$?
@@ -200,16 +204,55 @@ check_desktop_files() {
     # the icons that desktops already know.
     ! grep '^[EWIP]:' "$work/out" | grep -qv 'cid-contains-uppercase-letter' \
         || fail "appstreamcli validate --pedantic: $(cat "$work/out")"
+    check_desktop_languages
+}
+
+# The entry and the metainfo speak German and Czech; the metainfo's keywords
+# are the entry's, and it provides only what the utility's package ships.
+check_desktop_languages() {
+    local entry=$prefix/share/applications/$app_id.desktop
+    local metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+    local lang key element
+    grep -qx 'StartupWMClass=ostraval-config' "$entry" || fail "the desktop entry has no StartupWMClass=ostraval-config"
+    for lang in de cs; do
+        for key in Name GenericName Comment Keywords; do
+            grep -q "^$key\[$lang\]=." "$entry" || fail "the desktop entry has no $key[$lang]"
+        done
+        for element in name summary p li keyword; do
+            grep -q "<$element xml:lang=\"$lang\">" "$metainfo" \
+                || fail "the metainfo has no $element in $lang"
+        done
+    done
+    grep -q 'Name\[de\]=Ostraval-Konfigurationsprogramm$' "$entry" || fail "the German name is not the utility's"
+    # The release notes are translated too: their paragraph comes after <releases>.
+    sed -n '/<releases>/,$p' "$metainfo" | grep -q '<p xml:lang="de">' \
+        || fail "the metainfo's release notes are not in German"
+    local keywords
+    keywords=$(sed -n 's/^Keywords=//p' "$entry" | tr ';' '\n' | sed '/^$/d')
+    while read -r key; do
+        grep -q "<keyword>$key</keyword>" "$metainfo" || fail "the metainfo lacks the entry's keyword '$key'"
+    done <<<"$keywords"
+    ! grep -q '<library>' "$metainfo" || fail "the metainfo provides a library the utility's package does not ship"
 }
 
 # Every installed manual page is compressed and formats without a warning.
 check_manual_pages() {
     local page
-    for page in "$prefix"/share/man/man*/*; do
+    for page in "$prefix"/share/man/man*/* "$prefix"/share/man/*/man*/*; do
         gzip -dc "$page" >"$work/page" 2>"$work/out" \
             || { fail "manual page ${page#"$prefix"/} is not gzipped: $(cat "$work/out")"; continue; }
-        groff -man -ww -z -Tutf8 "$work/page" >"$work/out" 2>&1
+        # UTF-8 text goes through preconv (-k), as man reads it.
+        groff -k -man -ww -z -Tutf8 "$work/page" >"$work/out" 2>&1
         [ ! -s "$work/out" ] || fail "manual page ${page#"$prefix"/}: $(cat "$work/out")"
+    done
+    # man finds the German and the Czech page by the language asked for.
+    local lang heading
+    for lang in de:BESCHREIBUNG cs:POPIS; do
+        heading=${lang#*:}
+        lang=${lang%:*}
+        MANPATH="$prefix/share/man" MANWIDTH=80 man -L "$lang" ostraval-ctl 2>"$work/out" >"$work/page" \
+            || fail "man -L $lang ostraval-ctl: $(cat "$work/out")"
+        grep -q "^$heading" "$work/page" || fail "man -L $lang ostraval-ctl does not show the $lang page"
     done
 }
 

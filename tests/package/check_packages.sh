@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
-# Builds the three Debian packages as the README does (a build folder of
-# their own, hardened, without the tests, then cpack -G DEB) and checks them
-# as Debian's policy has it: names, sections, Multi-Arch and dependencies;
+# Makes the three Debian packages with cpack -G DEB and checks them as
+# Debian's policy has it: names, sections, Multi-Arch and dependencies;
 # each package's files; the library's symbols, shlibs and ldconfig trigger
 # and no maintainer scripts; copyright and changelog; compressed manual
 # pages; no run path, stripped and hardened binaries; and lintian's verdict
 # when lintian is installed.
 #
-# usage: check_packages.sh SOURCE-DIR BUILD-DIR C-COMPILER C++-COMPILER GENERATOR
+# The packages come from BUILD-DIR, a hardened build (OSTRAVAL_HARDENING=ON)
+# that is already built; given the C++ compiler and generator as well, the
+# script first configures and builds BUILD-DIR itself as the README does
+# (hardened, without the tests). The packages land in PACKAGE-DIR; the C
+# compiler builds a program against the packaged library.
+#
+# usage: check_packages.sh SOURCE-DIR PACKAGE-DIR C-COMPILER BUILD-DIR [C++-COMPILER GENERATOR]
 set -uo pipefail
 
 source_dir=$1
-build=$2
+package_dir=$2
 cc=$3
-cxx=$4
-generator=$5
-version=1.1.0
+build=$4
+cxx=${5:-}
+generator=${6:-}
+# The release, as the changelog's latest entry names it (configuring checks
+# that it is the project's); the library's symbols date from 1.1.0.
+version=$(sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p' "$source_dir/packaging/changelog")
+symbols_since=1.1.0
 arch=$(dpkg --print-architecture)
 libdir=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 app_id=com.zelvora.OstravalConfig
@@ -49,11 +58,13 @@ package_files() {
                 usr/share/icons/hicolor/scalable/apps/$app_id.svg \
                 usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png \
                 usr/share/man/man1/ostraval-config.1.gz usr/share/man/man1/ostraval-ctl.1.gz \
+                usr/share/man/{de,cs}/man1/ostraval-config.1.gz \
+                usr/share/man/{de,cs}/man1/ostraval-ctl.1.gz \
                 usr/share/ostraval/ostraval-profile.schema.json \
                 usr/share/ostraval/translations/ostraval_{en,de,cs}.qm \
                 usr/share/bash-completion/completions/ostraval-ctl ;;
         libkv3rapi1)
-            printf '%s\n' "$libdir/libKV3RAPI.so.1.1.0" "$libdir/libKV3RAPI.so.1" ;;
+            printf '%s\n' "$libdir/libKV3RAPI.so.$version" "$libdir/libKV3RAPI.so.1" ;;
         libkv3rapi-dev)
             printf '%s\n' "$libdir/libKV3RAPI.so" "$libdir/pkgconfig/kv3rapi.pc" usr/include/kv3rapi.h ;;
     esac
@@ -72,21 +83,26 @@ step() {
 }
 
 build_packages() {
-    step cmake -S "$source_dir" -B "$build" -G "$generator" \
-        -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$cxx" \
-        -DBUILD_TESTING=OFF -DOSTRAVAL_HARDENING=ON
-    step cmake --build "$build" -j "$(nproc)"
-    rm -f "$build"/*.deb
-    (cd "$build" && step cpack -G DEB)
+    if [ -n "$generator" ]; then
+        step cmake -S "$source_dir" -B "$build" -G "$generator" \
+            -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$cxx" \
+            -DBUILD_TESTING=OFF -DOSTRAVAL_HARDENING=ON
+        step cmake --build "$build" -j "$(nproc)"
+    fi
+    grep -qx 'OSTRAVAL_HARDENING:BOOL=ON' "$build/CMakeCache.txt" \
+        || { echo "FAIL: $build is not a hardened build"; exit 1; }
+    rm -rf "$package_dir"
+    mkdir -p "$package_dir"
+    step cpack -G DEB --config "$build/CPackConfig.cmake" -B "$package_dir"
 }
 
 deb() {
-    echo "$build/${1}_${version}_$arch.deb"
+    echo "$package_dir/${1}_${version}_$arch.deb"
 }
 
 unpack_packages() {
     local made expected
-    made=$(cd "$build" && ls ./*.deb | sed 's|^\./||' | sort)
+    made=$(cd "$package_dir" && ls ./*.deb | sed 's|^\./||' | sort)
     expected=$(for p in "${packages[@]}"; do basename "$(deb "$p")"; done | sort)
     [ "$made" = "$expected" ] || fail "cpack made: $(xargs <<<"$made"), not: $(xargs <<<"$expected")"
     local p
@@ -124,6 +140,14 @@ check_fields() {
     done
     if [ "$p" = libkv3rapi1 ] && grep -q '^libkv3rapi' <<<"$deps"; then
         fail "libkv3rapi1 depends on itself: $(xargs <<<"$deps")"
+    fi
+    # The window's own Wayland plugin, recommended by the utility alone.
+    local recommends
+    recommends=$(field "$p" Recommends)
+    if [ "$p" = ostraval-config ]; then
+        [ "$recommends" = qt6-wayland ] || fail "$p: Recommends is '$recommends'"
+    else
+        [ -z "$recommends" ] || fail "$p: Recommends is '$recommends'"
     fi
 }
 
@@ -168,9 +192,16 @@ check_documents() {
 }
 
 check_manual_pages() {
-    local page
+    local page lang
     for page in ostraval-config ostraval-ctl; do
         check_gzipped "$work/ostraval-config/usr/share/man/man1/$page.1.gz" "$source_dir/man/$page.1"
+        # The translations: gzipped, and a German or Czech page, not a copy.
+        for lang in de cs; do
+            gzip -t "$work/ostraval-config/usr/share/man/$lang/man1/$page.1.gz" 2>/dev/null \
+                || fail "the $lang manual page $page.1 is not gzipped"
+            ! zcmp -s "$work/ostraval-config/usr/share/man/$lang/man1/$page.1.gz" "$source_dir/man/$page.1" \
+                || fail "the $lang manual page $page.1 is the English one"
+        done
     done
 }
 
@@ -195,14 +226,15 @@ check_binaries() {
 }
 
 # The library's control files, and what they are for: a program linked
-# against the library gets the dependency "libkv3rapi1 (>= 1.1.0)" from
-# dpkg-shlibdeps.
+# against the library gets the dependency "libkv3rapi1 (>= 1.1.0)", the
+# release its symbols date from, from dpkg-shlibdeps.
 check_library_control() {
     local control=$work/libkv3rapi1.control name
     head -n2 "$control/symbols" | tr '\n' '|' | grep -qx 'libKV3RAPI.so.1 libkv3rapi1 #MINVER#|\* Build-Depends-Package: libkv3rapi-dev|' \
         || fail "symbols: heading is: $(head -n2 "$control/symbols")"
     for name in "${c_functions[@]}"; do
-        grep -qx " $name@KV3RAPI_1 $version" "$control/symbols" || fail "symbols: no '$name@KV3RAPI_1 $version'"
+        grep -qx " $name@KV3RAPI_1 $symbols_since" "$control/symbols" \
+            || fail "symbols: no '$name@KV3RAPI_1 $symbols_since'"
     done
     grep -qx "libKV3RAPI 1 libkv3rapi1 (>= $version)" "$control/shlibs" || fail "shlibs: $(cat "$control/shlibs")"
     [ "$(grep -v '^#' "$control/triggers")" = "activate-noawait ldconfig" ] \
@@ -218,7 +250,7 @@ check_library_control() {
         "$consumer/debian/libkv3rapi1/$libdir/libKV3RAPI.so.1" -o "$consumer/debian/user/usr/bin/use" \
         || { fail "a C program does not build against the packaged header and library"; return; }
     (cd "$consumer" && dpkg-shlibdeps -O -Sdebian/libkv3rapi1 debian/user/usr/bin/use) >"$work/out" 2>&1
-    grep -q "libkv3rapi1 (>= $version)" "$work/out" \
+    grep -q "libkv3rapi1 (>= $symbols_since)" "$work/out" \
         || fail "dpkg-shlibdeps on a program using the library: $(cat "$work/out")"
 }
 

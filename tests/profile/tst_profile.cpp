@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <ctime>
 
 using profile::Records;
 
@@ -102,6 +103,8 @@ private slots:
     void roundTripReproducesStoredBytes();
     void partialProfileKeepsTheRest_data();
     void partialProfileKeepsTheRest();
+    void textsTakenAsJson_data();
+    void textsTakenAsJson();
     void gapsKeepTheirPlaces();
     void refusals_data();
     void refusals();
@@ -110,6 +113,7 @@ private slots:
     void keysExportByNameOrByCode();
     void hostileTextIsShownReadable_data();
     void hostileTextIsShownReadable();
+    void refusingCostsInProportionToTheText();
     void outOfBoundsValueExportsWithWarning();
     void assignments_data();
     void assignments();
@@ -182,6 +186,40 @@ void TestProfile::partialProfileKeepsTheRest()
     QCOMPARE(differenceLines(before, after), expected);
 }
 
+void TestProfile::textsTakenAsJson_data()
+{
+    QTest::addColumn<QByteArray>("fields"); // after the header
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("number too small for a double") << QByteArray(R"("walk_away_delay": 1e-400)")
+                                                   << QStringList{"walk_away_delay: 9 -> 0"};
+    QTest::newRow("negative number too small for a double") << QByteArray(R"("reserved": {"sonar": [0, 0, -1e-400]})")
+                                                            << QStringList{"reserved.sonar: [11,65534,13] -> [0,0,0]"};
+    // "$schema" is not read, whatever it holds.
+    QTest::newRow("huge number as the schema") << QByteArray(R"("$schema": 1e400)") << QStringList();
+    QTest::newRow("anything as the schema")
+        << QByteArray(R"("$schema": {"a": [-1e999, "\ud800", 1e-400, {"a": 1}], "b": "\u001b"})") << QStringList();
+    QTest::newRow("escapes JSON has") << QByteArray(R"("idle": {"key": {"name": "\u0050G\u0044N", "mods": ["left\u002dctrl"]}})")
+                                      << QStringList{"idle.key: none -> left-ctrl+PGDN (78)"};
+    QTest::newRow("white space JSON has") << QByteArray("\t\"walk_up_delay\"\r\n:\t1 ") << QStringList{"walk_up_delay: 3 -> 1"};
+}
+
+// Texts that are JSON are read, each field checked as usual.
+void TestProfile::textsTakenAsJson()
+{
+    QFETCH(QByteArray, fields);
+    QFETCH(QStringList, expected);
+    for (const QByteArray &start : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) { // with a byte order mark too
+        const QByteArray text = start + R"({"format": "ostraval-profile", "version": 1, )" + fields + "}";
+        QJsonObject parsed;
+        Records records = sampleSensor();
+        QStringList refusals = profile::messagesOf(profile::parseProfile(text, parsed));
+        if (refusals.isEmpty())
+            refusals = profile::messagesOf(profile::applyProfile(parsed, records));
+        QVERIFY2(refusals.isEmpty(), qPrintable(refusals.join('\n')));
+        QCOMPARE(differenceLines(sampleSensor(), records), expected);
+    }
+}
+
 void TestProfile::gapsKeepTheirPlaces()
 {
     Records records = sampleSensor();
@@ -207,12 +245,42 @@ void TestProfile::refusals_data()
         QTest::newRow(name) << QJsonDocument(withHeader(fields)).toJson() << QString::fromUtf8(expected);
     };
     QTest::newRow("not JSON") << QByteArray("{\n  \"format\": \"ostraval-profile\",\n  \"version\": 1 x}")
-                              << "not JSON: unterminated object at line 3, column 17";
+                              << "not JSON: a comma or a closing brace is due at line 3, column 16, not \"x\"";
+    // A strict reader: what RFC 8259 does not allow is not JSON, with its place.
+    const auto notJson = [](const char *name, const QByteArray &text, const char *expected) {
+        QTest::newRow(name) << text << "not JSON: " + QString::fromUtf8(expected);
+    };
+    notJson("escape JSON does not have", R"({"format": "ostraval-profil\e", "version": 1})",
+            R"(\e at line 1, column 28 is not an escape that JSON has)");
+    notJson("escape JSON does not have, in a member name", R"({"\D\E\L\E\T\E": 1})", R"(\D at line 1, column 3 is not)");
+    notJson("escape with three hexadecimal digits", R"({"format": "\u12"})", R"(\u12" at line 1, column 13 is not)");
+    notJson("tab in a string", "{\"format\": \"ostraval-profile\t\", \"version\": 1}",
+            R"(the control character \x09 at line 1, column 29 stands in a string unescaped)");
+    notJson("line break in a member name", "{\"a\nb\": 1}", R"(the control character \x0A at line 1, column 4)");
+    notJson("bytes that are not UTF-8", "{\"format\": \"\xC0\xAF\"}", "the bytes at line 1, column 13 are not UTF-8 text");
+    notJson("number ending in a point", R"({"version": 1.})", R"("1." at line 1, column 13 is not a number as JSON writes numbers)");
+    notJson("number with a leading zero", R"({"version": 01})", R"("01" at line 1, column 13 is not a number)");
+    notJson("NaN", R"({"version": NaN})", R"(a value is due at line 1, column 13, not "NaN")");
+    notJson("comma before a closing brace", "{\"version\": 1,\n}",
+            R"(a member name in double quotes is due at line 2, column 1, not "}")");
+    notJson("more after the value", "{}\n{}", "more follows the value at line 2, column 1");
+    notJson("text ending early", R"({"version": 1)", "the text ends at line 1, column 14 before its value does");
+    notJson("string not closed", R"({"version)", "the string that starts at line 1, column 2 is not closed");
+    notJson("nested too deeply", QByteArray(1025, '[') + QByteArray(1025, ']'),
+            "lists and objects nest deeper than 1024 levels at line 1, column 1025");
     QTest::newRow("number JSON cannot hold") << QByteArray(R"({"format": "ostraval-profile", "detection_range": 1e400})")
                                              << "detection_range: 1e400 is a number JSON cannot hold (line 1, column 51)";
     QTest::newRow("number JSON cannot hold, in a list")
-        << QByteArray("{\"reserved\": {\"sonar\": [0,\n -1e-400, 0]}}")
-        << "reserved.sonar[1]: -1e-400 is a number JSON cannot hold (line 2, column 2)";
+        << QByteArray("{\"reserved\": {\"sonar\": [0,\n -1e400, 0]}}")
+        << "reserved.sonar[1]: -1e400 is a number JSON cannot hold (line 2, column 2)";
+    QTest::newRow("number JSON cannot hold, before text that is not JSON")
+        << QByteArray(R"({"detection_range": 1e400 "walk_up_delay": 1})") << "not JSON: a comma or a closing brace is due at line 1, column 27";
+    QTest::newRow("number too small for a double, read as 0")
+        << QByteArray(R"({"format": "ostraval-profile", "version": 1, "detection_range": -1e-400})")
+        << "detection_range: 0 is not allowed: expected a whole number from 14 to 60";
+    QTest::newRow("number too small for a double yet not 0")
+        << QByteArray(R"({"format": "ostraval-profile", "version": 1, "walk_away_delay": 5e-324})")
+        << "walk_away_delay: 5e-324 is not allowed: expected a whole number from 0 to 255";
     QTest::newRow("member named twice")
         << QByteArray("{\"format\": \"evil\",\n \"format\": \"ostraval-profile\", \"version\": 1}")
         << "format: named again on line 2 (first on line 1)";
@@ -282,11 +350,12 @@ void TestProfile::everyFaultIsNamed()
     Records records = sampleSensor();
     const profile::Refusals refusals = profile::applyProfile(
         withHeader(R"({"detection_range": 99, "walk_away": {"keys": [{"name": "nope"}]}, "extra": 1})"), records);
-    QCOMPARE(refusals.size(), 3);
+    QCOMPARE(refusals.total(), 3);
     // Each names its place, what is there and what is allowed, for scripts.
-    QCOMPARE(refusals[1].path, QString("detection_range"));
-    QCOMPARE(refusals[1].value, QJsonValue(99));
-    QCOMPARE(refusals[1].allowed, QString("a whole number from 14 to 60"));
+    const profile::Refusal &range = refusals.listed().at(1);
+    QCOMPARE(range.path, QString("detection_range"));
+    QCOMPARE(range.value, QJsonValue(99));
+    QCOMPARE(range.allowed, QString("a whole number from 14 to 60"));
 }
 
 void TestProfile::uniqueKeyNamesImportAsTheirCode()
@@ -343,8 +412,18 @@ void TestProfile::hostileTextIsShownReadable_data()
                                       << QString(80, 'a') + "... (100000 characters): unknown field";
     QTest::newRow("deep path") << QByteArray("{\"a\": ").repeated(300) + "{\"b\": 1, \"b\": 2}" + QByteArray("}").repeated(300)
                                << "... (601 characters): named again on line 1";
+    QTest::newRow("line break and escape in a value") << QByteArray(R"({"format": "a\n\"b\\\u001b"})")
+                                                      << R"(format: "a\x0A\"b\\\x1B" is not allowed)";
+    QTest::newRow("escapes in a list") << QByteArray(R"({"leds": ["\t\u001b"]})") << R"(leds: ["\x09\x1B"] is not allowed)";
+    // Lengths count the characters a person sees, not UTF-16 units or the quotes.
     QTest::newRow("long value") << "{\"detection_range\": \"" + QByteArray(5000, 'b') + "\"}"
-                                << "detection_range: \"" + QString(79, 'b') + "... (5002 characters) is not allowed";
+                                << "detection_range: \"" + QString(80, 'b') + "... (5000 characters) is not allowed";
+    QTest::newRow("long value of emoji") << "{\"detection_range\": \"" + QByteArray("\xF0\x9F\x98\x80").repeated(100) + "\"}"
+                                         << "detection_range: \"" + QString("\U0001F600").repeated(80) + "... (100 characters) is not allowed";
+    QTest::newRow("long name of letters with combining accents")
+        << "{\"" + QByteArray("e\xCC\x81").repeated(100) + "\": 1}" << QString("e\u0301").repeated(80) + "... (100 characters): unknown field";
+    QTest::newRow("letter with a thousand combining accents")
+        << "{\"e" + QByteArray("\xCC\x81").repeated(1000) + "\": 1}" << "\u0301... (1 characters): unknown field";
 }
 
 // Text from a profile comes back in messages as one short plain line.
@@ -366,6 +445,57 @@ void TestProfile::hostileTextIsShownReadable()
     }
 }
 
+namespace {
+
+// The processor time this thread spends reading `text`, the least of a few
+// readings; it stops early once a reading costs more than `enough`.
+qint64 leastCost(const QByteArray &text, qint64 enough = std::numeric_limits<qint64>::max())
+{
+    const auto now = [] {
+        timespec time{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+        return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
+    qint64 least = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < 5 && (run == 0 || least <= enough); ++run) {
+        const qint64 start = now();
+        QJsonObject parsed;
+        profile::parseProfile(text, parsed);
+        least = std::min(least, now() - start);
+    }
+    return least;
+}
+
+} // namespace
+
+// A deeply nested profile full of members named twice costs what a flat one
+// of the same size costs: only the listed refusals are built, and a path
+// only for them. The bound compares the two, so a busy machine moves both.
+void TestProfile::refusingCostsInProportionToTheText()
+{
+    constexpr int kDepth = 1000;
+    constexpr int kMembers = 8000;
+    QByteArray inner = "{";
+    for (int i = 0; i < kMembers; ++i)
+        inner += "\"m" + QByteArray::number(i) + "\": 0, \"m" + QByteArray::number(i) + "\": 0,\n";
+    inner.chop(2);
+    inner += "}";
+    const QByteArray deep = QByteArray("{\"a\": ").repeated(kDepth - 1) + inner + QByteArray("}").repeated(kDepth - 1);
+    const QByteArray flat = QByteArray(deep.size() - inner.size(), ' ') + inner;
+    QCOMPARE(flat.size(), deep.size());
+
+    for (const QByteArray &text : {deep, flat}) {
+        QJsonObject parsed;
+        const profile::Refusals refusals = profile::parseProfile(text, parsed);
+        QCOMPARE(refusals.total(), kMembers);
+        QCOMPARE(refusals.listed().size(), profile::kListedRefusals);
+        QVERIFY(refusals.listed().first().message.endsWith("named again on line 1 (first on line 1): each member may be named once"));
+    }
+    const qint64 flatCost = leastCost(flat);
+    const qint64 deepCost = leastCost(deep, 4 * flatCost);
+    QVERIFY2(deepCost <= 4 * flatCost, qPrintable(QStringLiteral("%1 ns deep, %2 ns flat").arg(deepCost).arg(flatCost)));
+}
+
 void TestProfile::outOfBoundsValueExportsWithWarning()
 {
     Records records = sampleSensor();
@@ -379,7 +509,7 @@ void TestProfile::outOfBoundsValueExportsWithWarning()
     QVERIFY(warnings[1].startsWith("walk_away: the sensor's key count 4 does not agree with its 1 keys"));
 
     Records target;
-    QCOMPARE(profile::applyProfile(exported, target).value(0).message,
+    QCOMPARE(profile::applyProfile(exported, target).listed().value(0).message,
              QStringLiteral("detection_range: 70 is not allowed: expected a whole number from 14 to 60"));
 }
 

@@ -1,17 +1,24 @@
 // The window's accessibility interfaces: text boxes that answer every text
 // query as Qt's own interface does (and at the end offset, where Qt's never
-// answers), key lists that give their shown key as value and text, and
-// names cut off in a closed list given whole. (That changes are told to
+// answers), text attributes in one run over the whole text, key lists that
+// give their shown key as value and text, and names cut off in a closed
+// list given whole; what the window tells assistive technology of its
+// ranges, its state, its presets and Apply. (That changes are told to
 // assistive technology is checked through AT-SPI, tests/a11y.)
 #include "accessibility.h"
+#include "announcer.h"
 #include "fakemessageboxes.h"
 #include "form1.h"
 #include "keylist.h"
+#include "kv3sim.h"
 #include "sensorfixture.h"
+#include "settings.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -19,6 +26,7 @@
 
 #include <memory>
 
+using fixture::box;
 using fixture::list;
 using fixture::text;
 
@@ -121,8 +129,18 @@ private slots:
     void optionButtonsAnswerAsQtDoes_data();
     void optionButtonsAnswerAsQtDoes();
     void toggleChoosesTheOption();
+    void attributesCoverTheWholeText_data();
+    void attributesCoverTheWholeText();
+    void numberBoxesDescribeTheirRange();
+    void buttonsDescribeTheWindowsState();
+    void presetsAreAnnounced_data();
+    void presetsAreAnnounced();
+    void applyTellsItsOutcome_data();
+    void applyTellsItsOutcome();
 
 private:
+    QString announced() const;
+
     FakeMessageBoxes boxes_;
     std::unique_ptr<Form1> form_;
 };
@@ -373,6 +391,158 @@ void TestAccessibility::toggleChoosesTheOption()
     QVERIFY(iface->state().checked);
     QCOMPARE(text(form_.get(), "Key1Code")->text(), QStringLiteral("15"));
     QCOMPARE(list(form_.get(), 1)->currentText(), QStringLiteral("L"));
+}
+
+QString TestAccessibility::announced() const
+{
+    return form_->findChild<ui::Announcer *>()->lastMessage();
+}
+
+void TestAccessibility::attributesCoverTheWholeText_data()
+{
+    QTest::addColumn<QString>("text");
+    // Orca speaks the text that the runs cover: an empty run at each offset
+    // cost a value its last character.
+    QTest::newRow("a number") << "36";
+    QTest::newRow("one digit") << "5";
+    QTest::newRow("the status") << "USB Connect 3";
+    QTest::newRow("empty") << "";
+}
+
+void TestAccessibility::attributesCoverTheWholeText()
+{
+    QFETCH(QString, text);
+
+    QLineEdit edit(text, form_.get());
+    ui::KeyList list(form_.get());
+    list.showText(text);
+    for (QWidget *control : {static_cast<QWidget *>(&edit), static_cast<QWidget *>(&list)}) {
+        QAccessibleTextInterface *t = QAccessible::queryAccessibleInterface(control)->textInterface();
+        QCOMPARE(t->characterCount(), int(text.size()));
+        for (int offset = 0; offset <= text.size(); ++offset) {
+            int start = -1;
+            int end = -1;
+            QCOMPARE(t->attributes(offset, &start, &end), QString());
+            QCOMPARE(std::make_pair(start, end), std::make_pair(0, int(text.size())));
+        }
+    }
+}
+
+void TestAccessibility::numberBoxesDescribeTheirRange()
+{
+    QLineEdit *range = text(form_.get(), "MaxDist");
+    QCOMPARE(QAccessible::queryAccessibleInterface(range)->text(QAccessible::Description),
+             QStringLiteral("This is the distance that defines where the in-range and "
+                            "out-of-range detection occurs. Accepts whole numbers from 14 to 60."));
+    QCOMPARE(range->toolTip(), QStringLiteral("This is the distance that defines where the "
+                                              "in-range and out-of-range detection occurs."));
+    for (const config::NumberSetting &field : config::kNumbers) {
+        const QString description = QAccessible::queryAccessibleInterface(
+            text(form_.get(), QLatin1String(field.control)))->text(QAccessible::Description);
+        QVERIFY2(description.endsWith(QStringLiteral("Accepts whole numbers from %1 to %2.")
+                                          .arg(field.bounds.lower)
+                                          .arg(field.bounds.upper)),
+                 field.control);
+    }
+}
+
+void TestAccessibility::buttonsDescribeTheWindowsState()
+{
+    const auto described = [](const QWidget *form) {
+        QStringList descriptions;
+        for (const char *name : {"Command2", "Command3", "Command4"})
+            descriptions << form->findChild<QPushButton *>(QLatin1String(name))
+                                ->accessibleDescription();
+        descriptions.removeDuplicates();
+        return descriptions.join(QLatin1Char('|'));
+    };
+    QCOMPARE(described(form_.get()),
+             QStringLiteral("The window matches the sensor. The sensor is connected."));
+    form_->findChild<QRadioButton *>(QStringLiteral("Option3"))->click();
+    QCOMPARE(described(form_.get()),
+             QStringLiteral("The window differs from the sensor. The sensor is connected."));
+
+    form_ = fixture::openUnpluggedWindow(boxes_);
+    QCOMPARE(described(form_.get()),
+             QStringLiteral("The sensor is not connected. Nothing can be written to it."));
+    QVERIFY(!box(form_.get(), "ConfigChanged")->isEnabled());
+    QVERIFY(!box(form_.get(), "CheckCnct")->isEnabled());
+}
+
+void TestAccessibility::presetsAreAnnounced_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("message");
+
+    // Modifier boxes that a preset leaves alone keep their state, and are
+    // told: the sample's third walk-away keystroke holds both GUI keys.
+    const QString classic = QStringLiteral(
+        "Walk-away keystrokes: Ctrl+Alt+DELETE, k, GUI+Right GUI+BCKSPC, ESC. Walk-up "
+        "keystrokes: Ctrl+Alt+DELETE. The window differs from the sensor.");
+    QTest::newRow("Windows 2000") << "Option1" << "Windows 2000 is chosen. " + classic;
+    QTest::newRow("Windows XP Classic") << "Option2" << "Windows XP Classic is chosen. " + classic;
+    QTest::newRow("XP Welcome Screen")
+        << "Option3"
+        << "XP Welcome Screen is chosen. Walk-away keystrokes: GUI+L. No walk-up keystrokes. "
+           "The window differs from the sensor.";
+}
+
+void TestAccessibility::presetsAreAnnounced()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, message);
+
+    form_->findChild<QRadioButton *>(option)->click();
+    QTRY_COMPARE(announced(), message);
+}
+
+void TestAccessibility::applyTellsItsOutcome_data()
+{
+    QTest::addColumn<bool>("plugged");
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<QString>("failing"); // a library call that fails once
+    QTest::addColumn<int>("answer");      // to "Do you want to write the changes?"
+    QTest::addColumn<QString>("message"); // announced after Apply
+
+    const int yes = int(ui::MsgAnswer::Yes);
+    const int no = int(ui::MsgAnswer::No);
+    QTest::newRow("written") << true << true << "" << yes
+                             << "The changes were written to the sensor.";
+    QTest::newRow("nothing to write")
+        << true << false << "" << yes << "Nothing to write: the window matches the sensor.";
+    QTest::newRow("unplugged")
+        << false << false << "" << yes << "Nothing was written: the sensor is not connected.";
+    // The box says it all, as to everyone: nothing more is announced.
+    QTest::newRow("write failed") << true << true << "SetSonarParms" << yes << "";
+    QTest::newRow("not confirmed") << true << true << "" << no << "";
+}
+
+void TestAccessibility::applyTellsItsOutcome()
+{
+    QFETCH(bool, plugged);
+    QFETCH(bool, edited);
+    QFETCH(QString, failing);
+    QFETCH(int, answer);
+    QFETCH(QString, message);
+
+    if (!plugged)
+        form_ = fixture::openUnpluggedWindow(boxes_);
+    QLineEdit *delay = text(form_.get(), "IRDBTm");
+    if (edited)
+        delay->setText(delay->text() == QLatin1String("7") ? QStringLiteral("8") : QStringLiteral("7"));
+    form_->CheckUpdate();
+    if (!failing.isEmpty())
+        kv3sim::injectFailure({failing.toStdString(), 2, 1});
+    boxes_.clear();
+    boxes_.setNextAnswer(ui::MsgAnswer(answer));
+    boxes_.setNextAnswer(ui::MsgAnswer::Ok); // an error box
+    form_->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+    if (message.isEmpty()) {
+        QCoreApplication::processEvents(); // an announcement waits for no more
+        QCOMPARE(announced(), QString());
+    } else {
+        QTRY_COMPARE(announced(), message);
+    }
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -112,10 +112,20 @@ rc:
 '''
 
 from ansible.module_utils.basic import AnsibleModule
-from ansible_collections.zelvora.ostraval.plugins.module_utils.ostraval_ctl import run_ctl
+from ansible_collections.zelvora.ostraval.plugins.module_utils.ostraval_ctl import (
+    SHOW_READINGS,
+    Ctl,
+    is_profile,
+)
 
 # The members that show adds to the profile.
 READINGS = ('firmware', 'range')
+
+
+def profile_problem(shown):
+    """What is wrong with the profile in show's answer, or None."""
+    profile = dict((name, value) for name, value in shown.items() if name not in [r[0] for r in SHOW_READINGS])
+    return None if is_profile(profile) else 'the answer holds no profile (no "format" and "version")'
 
 
 def main():
@@ -125,8 +135,9 @@ def main():
         ),
         supports_check_mode=True,
     )
-    shown = run_ctl(module, ['show'])
-    result = dict((name, shown.pop(name, None)) for name in READINGS)
+    shown = Ctl(module).answer(['show'], SHOW_READINGS, whole=profile_problem)
+    result = dict((name, shown.pop(name)) for name in READINGS)
+    shown.pop('warnings')
     module.exit_json(changed=False, profile=shown, **result)
 
 
