@@ -474,6 +474,74 @@ Es wurde nichts in das Gerät geschrieben. Korrigieren Sie den Wert und schreibe
         <source>Zelvora USB Device Error</source>
         <translation>Zelvora: USB-Gerätefehler</translation>
     </message>
+    <message>
+        <source>Nothing to write: the window matches the sensor.</source>
+        <translation>Nichts zu schreiben: Das Fenster stimmt mit dem Sensor überein.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the sensor is not connected.</source>
+        <translation>Nichts wurde geschrieben: Der Sensor ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>The changes were written to the sensor.</source>
+        <translation>Die Änderungen wurden in den Sensor geschrieben.</translation>
+    </message>
+    <message>
+        <source>The window differs from the sensor.</source>
+        <translation>Das Fenster weicht vom Sensor ab.</translation>
+    </message>
+    <message>
+        <source>The window matches the sensor.</source>
+        <translation>Das Fenster stimmt mit dem Sensor überein.</translation>
+    </message>
+    <message>
+        <source>The sensor is not connected. Nothing can be written to it.</source>
+        <translation>Der Sensor ist nicht verbunden. Es kann nichts in ihn geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The window differs from the sensor. The sensor is connected.</source>
+        <translation>Das Fenster weicht vom Sensor ab. Der Sensor ist verbunden.</translation>
+    </message>
+    <message>
+        <source>The window matches the sensor. The sensor is connected.</source>
+        <translation>Das Fenster stimmt mit dem Sensor überein. Der Sensor ist verbunden.</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Strg rechts</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Umschalt rechts</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Alt rechts</translation>
+    </message>
+    <message>
+        <source>Right GUI</source>
+        <translation>GUI rechts</translation>
+    </message>
+    <message>
+        <source>%1 is chosen.</source>
+        <translation>%1 ist gewählt.</translation>
+    </message>
+    <message>
+        <source>No walk-away keystrokes.</source>
+        <translation>Keine Tasten beim Weggehen.</translation>
+    </message>
+    <message>
+        <source>Walk-away keystrokes: %1.</source>
+        <translation>Tasten beim Weggehen: %1.</translation>
+    </message>
+    <message>
+        <source>No walk-up keystrokes.</source>
+        <translation>Keine Tasten beim Ankommen.</translation>
+    </message>
+    <message>
+        <source>Walk-up keystrokes: %1.</source>
+        <translation>Tasten beim Ankommen: %1.</translation>
+    </message>
 </context>
 <context>
     <name>QComboBox</name>
@@ -557,41 +625,6 @@ Es wurde nichts in das Gerät geschrieben. Korrigieren Sie den Wert und schreibe
         <translation>der gemessene Abstand und die Bereichsanzeigen; --watch zeichnet jede Sekunde neu bis Strg+C (Exit-Status 0), auf einem Terminal als Balken am Erfassungsbereich gemessen, sonst als einfache Zeilen; --count N hört nach N Messungen auf</translation>
     </message>
     <message>
-        <source>Answers in JSON (--json), one object on standard output:
-  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
-                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
-                       &quot;before&quot;: PROFILE, &quot;after&quot;: PROFILE}
-                      the stored configuration before, and the one the sensor
-                      holds (with --check: would hold) after, as export
-                      writes them
-  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
-  any failure         {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
-                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
-                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
-                      &quot;call&quot; and &quot;errno&quot; for a failed library call,
-                      &quot;problems&quot; for a refused profile or assignment; the
-                      exit status and the message on standard error are as
-                      without --json
-</source>
-        <translation>Antworten in JSON (--json), ein Objekt auf der Standardausgabe:
-  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
-                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
-                       &quot;before&quot;: PROFIL, &quot;after&quot;: PROFIL}
-                      die gespeicherte Konfiguration vorher und die, die der
-                      Sensor danach hält (mit --check: halten würde), so
-                      wie export sie schreibt
-  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
-  jeder Fehler        {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
-                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
-                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
-                      &quot;call&quot; und &quot;errno&quot; bei einem fehlgeschlagenen
-                      Bibliotheksaufruf, &quot;problems&quot; bei einem abgelehnten
-                      Profil oder einer abgelehnten Zuweisung; Exit-Status
-                      und Meldung auf der Standardfehlerausgabe sind wie
-                      ohne --json
-</translation>
-    </message>
-    <message>
         <source>Exit status: 0 success; 1 diff found a difference; 2 usage error, or
 refused profile or value; 3 the sensor failed or could not be reached;
 4 the output could not be written.</source>
@@ -612,23 +645,6 @@ Liest, sichert, vergleicht und ändert die Konfiguration des
 Anwesenheitssensors.
 
 Befehle:</translation>
-    </message>
-    <message>
-        <source>  %1 COMMAND --help | help COMMAND
-      the command&apos;s usage
-  %1 --help | --version
-
-Every change is checked as a whole first: a refused value sends nothing,
-and a failed call commits nothing. Messages go to standard error.
-</source>
-        <translation>  %1 BEFEHL --help | help BEFEHL
-      der Aufruf des Befehls
-  %1 --help | --version
-
-Jede Änderung wird zuerst als Ganzes geprüft: Ein abgelehnter Wert sendet
-nichts, und ein fehlgeschlagener Aufruf übernimmt nichts. Meldungen gehen auf
-die Standardfehlerausgabe.
-</translation>
     </message>
     <message>
         <source>The simulated sensor behind the device library takes its settings from
@@ -881,6 +897,168 @@ aus der Umgebung (KV3RAPI_SIM_*); siehe ostraval-config(1).</translation>
         <source>%1 failed: sensor error %2 (%3)</source>
         <extracomment>%1 is the library function (&quot;SetSonarParms&quot;), %2 the sensor&apos;s error number, %3 its meaning</extracomment>
         <translation>%1 fehlgeschlagen: Sensorfehler %2 (%3)</translation>
+    </message>
+    <message>
+        <source>sets the walk-away and walk-up keystrokes to a desktop&apos;s own lock and wake keys (gnome, plasma, xfce, cinnamon, mate), to those of one of the window&apos;s logon presets (windows-2000, windows-xp-classic, xp-welcome-screen), or, with this-desktop, to the lock shortcut the running desktop holds, and changes nothing else; --profile also applies the profile (- reads standard input), its keys replaced by the preset&apos;s; --check sends nothing and only tells what would change; --list names the presets with their keys</source>
+        <translation>setzt die Tasten beim Weggehen und Ankommen auf die Sperr- und Aufwecktasten einer Arbeitsumgebung (gnome, plasma, xfce, cinnamon, mate), auf die einer Anmeldevorgabe des Fensters (windows-2000, windows-xp-classic, xp-welcome-screen) oder, mit this-desktop, auf die Tastenkombination, mit der die laufende Arbeitsumgebung den Bildschirm sperrt, und ändert sonst nichts; --profile wendet auch das Profil an (- liest die Standardeingabe), mit den Tasten der Vorgabe statt seiner eigenen; --check sendet nichts und zeigt nur, was sich ändern würde; --list nennt die Vorgaben mit ihren Tasten</translation>
+    </message>
+    <message>
+        <source>Answers in JSON (--json), one object on standard output:
+  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
+                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
+                       &quot;before&quot;: PROFILE, &quot;after&quot;: PROFILE}
+                      the stored configuration before, and the one the sensor
+                      holds (with --check: would hold) after, as export
+                      writes them; preset adds &quot;preset&quot;: {&quot;name&quot;, &quot;title&quot;,
+                      &quot;walk_away&quot;, &quot;walk_up&quot;, &quot;shortcut&quot;, &quot;shortcut_read&quot;}
+  preset --list       {&quot;presets&quot;: [{&quot;name&quot;, &quot;title&quot;, &quot;walk_away&quot;,
+                       &quot;walk_up&quot;, &quot;shortcut&quot;, &quot;source&quot;}, ...]}
+  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
+  any failure         {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
+                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
+                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
+                      &quot;call&quot; and &quot;errno&quot; for a failed library call,
+                      &quot;problems&quot; for a refused profile or assignment; the
+                      exit status and the message on standard error are as
+                      without --json
+</source>
+        <translation>Antworten in JSON (--json), ein Objekt auf der Standardausgabe:
+  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
+                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
+                       &quot;before&quot;: PROFIL, &quot;after&quot;: PROFIL}
+                      die gespeicherte Konfiguration vorher und die, die der
+                      Sensor danach hält (mit --check: halten würde), so
+                      wie export sie schreibt; preset fügt &quot;preset&quot;: {&quot;name&quot;,
+                      &quot;title&quot;, &quot;walk_away&quot;, &quot;walk_up&quot;, &quot;shortcut&quot;,
+                      &quot;shortcut_read&quot;} hinzu
+  preset --list       {&quot;presets&quot;: [{&quot;name&quot;, &quot;title&quot;, &quot;walk_away&quot;,
+                       &quot;walk_up&quot;, &quot;shortcut&quot;, &quot;source&quot;}, ...]}
+  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
+  jeder Fehler        {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
+                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
+                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
+                      &quot;call&quot; und &quot;errno&quot; bei einem fehlgeschlagenen
+                      Bibliotheksaufruf, &quot;problems&quot; bei einem abgelehnten
+                      Profil oder einer abgelehnten Zuweisung; Exit-Status
+                      und Meldung auf der Standardfehlerausgabe sind wie
+                      ohne --json
+</translation>
+    </message>
+    <message>
+        <source>  %1 COMMAND --help | help COMMAND
+      the command&apos;s usage
+  %1 --help | --version [--json]
+
+Every change is checked as a whole first: a refused value sends nothing,
+and a failed call commits nothing. Messages go to standard error.
+</source>
+        <translation>  %1 BEFEHL --help | help BEFEHL
+      der Aufruf des Befehls
+  %1 --help | --version [--json]
+
+Jede Änderung wird zuerst als Ganzes geprüft: Ein abgelehnter Wert sendet
+nichts, und ein fehlgeschlagener Aufruf übernimmt nichts. Meldungen gehen auf
+die Standardfehlerausgabe.
+</translation>
+    </message>
+    <message>
+        <source>--profile needs a profile file, or - for standard input</source>
+        <translation>--profile braucht eine Profildatei oder - für die Standardeingabe</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1: Schreiben nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot write a profile into a directory; nothing was written</source>
+        <translation>%1: ein Profil kann nicht in ein Verzeichnis geschrieben werden; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: cannot write a profile into a socket; nothing was written</source>
+        <translation>%1: ein Profil kann nicht in einen Socket geschrieben werden; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: cannot write a profile onto a block device; nothing was written</source>
+        <translation>%1: ein Profil kann nicht auf ein blockorientiertes Gerät geschrieben werden; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>the running desktop&apos;s own lock shortcut, read in its session</source>
+        <translation>die Tastenkombination der laufenden Arbeitsumgebung zum Sperren des Bildschirms, aus ihrer Sitzung gelesen</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Quelle:</translation>
+    </message>
+    <message>
+        <source>usage: %1 preset NAME [--profile FILE] [--check] [--json] | preset --list [--json]</source>
+        <extracomment>%1 is the program</extracomment>
+        <translation>Aufruf: %1 preset NAME [--profile FILE] [--check] [--json] | preset --list [--json]</translation>
+    </message>
+</context>
+<context>
+    <name>profile</name>
+    <message>
+        <source>not JSON: the text ends at line %1, column %2 before its value does</source>
+        <translation>kein JSON: Der Text endet in Zeile %1, Spalte %2 vor seinem Wert</translation>
+    </message>
+    <message>
+        <source>not JSON: a value is due at line %1, column %2, not %3</source>
+        <translation>kein JSON: In Zeile %1, Spalte %2 wird ein Wert erwartet, nicht %3</translation>
+    </message>
+    <message>
+        <source>not JSON: a member name in double quotes is due at line %1, column %2, not %3</source>
+        <translation>kein JSON: In Zeile %1, Spalte %2 wird ein Elementname in doppelten Anführungszeichen erwartet, nicht %3</translation>
+    </message>
+    <message>
+        <source>not JSON: a colon is due after the member name at line %1, column %2, not %3</source>
+        <translation>kein JSON: In Zeile %1, Spalte %2 wird nach dem Elementnamen ein Doppelpunkt erwartet, nicht %3</translation>
+    </message>
+    <message>
+        <source>not JSON: a comma or a closing brace is due at line %1, column %2, not %3</source>
+        <translation>kein JSON: In Zeile %1, Spalte %2 wird ein Komma oder eine schließende geschweifte Klammer erwartet, nicht %3</translation>
+    </message>
+    <message>
+        <source>not JSON: a comma or a closing bracket is due at line %1, column %2, not %3</source>
+        <translation>kein JSON: In Zeile %1, Spalte %2 wird ein Komma oder eine schließende eckige Klammer erwartet, nicht %3</translation>
+    </message>
+    <message>
+        <source>not JSON: the string that starts at line %1, column %2 is not closed</source>
+        <translation>kein JSON: Die Zeichenkette ab Zeile %1, Spalte %2 wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>not JSON: %3 at line %1, column %2 is not an escape that JSON has</source>
+        <translation>kein JSON: %3 in Zeile %1, Spalte %2 ist keine Escape-Sequenz von JSON</translation>
+    </message>
+    <message>
+        <source>not JSON: the control character %3 at line %1, column %2 stands in a string unescaped</source>
+        <translation>kein JSON: Das Steuerzeichen %3 in Zeile %1, Spalte %2 steht ohne Escape in einer Zeichenkette</translation>
+    </message>
+    <message>
+        <source>not JSON: the bytes at line %1, column %2 are not UTF-8 text</source>
+        <translation>kein JSON: Die Bytes in Zeile %1, Spalte %2 sind kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>not JSON: %3 at line %1, column %2 is not a number as JSON writes numbers</source>
+        <translation>kein JSON: %3 in Zeile %1, Spalte %2 ist keine Zahl in der Schreibweise von JSON</translation>
+    </message>
+    <message>
+        <source>not JSON: more follows the value at line %1, column %2</source>
+        <translation>kein JSON: Nach dem Wert in Zeile %1, Spalte %2 folgt noch mehr</translation>
+    </message>
+    <message>
+        <source>not JSON: lists and objects nest deeper than %3 levels at line %1, column %2</source>
+        <translation>kein JSON: Listen und Objekte sind in Zeile %1, Spalte %2 tiefer als %3 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>not JSON: %3 at line %1, column %2</source>
+        <translation>kein JSON: %3 in Zeile %1, Spalte %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Accessibility</name>
+    <message>
+        <source>Accepts whole numbers from %1 to %2.</source>
+        <translation>Nimmt ganze Zahlen von %1 bis %2 an.</translation>
     </message>
 </context>
 </TS>
