@@ -44,6 +44,11 @@ Simulovaný senzor za knihovnou zařízení bere svá nastavení z prostředí
         <source>%1: unexpected argument &apos;%2&apos; (try --help)</source>
         <translation>%1: nečekaný argument „%2“ (zkuste --help)</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as the user typed it</extracomment>
+        <translation>Neznámá volba &apos;%1&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -474,6 +479,74 @@ Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translati
         <source>Zelvora USB Device Error</source>
         <translation>Zelvora: chyba zařízení USB</translation>
     </message>
+    <message>
+        <source>Nothing to write: the window matches the sensor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written: the sensor is not connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes were written to the sensor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window differs from the sensor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window matches the sensor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sensor is not connected. Nothing can be written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window differs from the sensor. The sensor is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window matches the sensor. The sensor is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right GUI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No walk-away keystrokes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walk-away keystrokes: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No walk-up keystrokes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walk-up keystrokes: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QComboBox</name>
@@ -557,40 +630,6 @@ Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translati
         <translation>změřená vzdálenost a příznaky dosahu; --watch překresluje jednou za sekundu až do Ctrl+C (návratový kód 0), na terminálu jako pruh vůči dosahu detekce, jinak jako prosté řádky; --count N skončí po N měřeních</translation>
     </message>
     <message>
-        <source>Answers in JSON (--json), one object on standard output:
-  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
-                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
-                       &quot;before&quot;: PROFILE, &quot;after&quot;: PROFILE}
-                      the stored configuration before, and the one the sensor
-                      holds (with --check: would hold) after, as export
-                      writes them
-  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
-  any failure         {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
-                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
-                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
-                      &quot;call&quot; and &quot;errno&quot; for a failed library call,
-                      &quot;problems&quot; for a refused profile or assignment; the
-                      exit status and the message on standard error are as
-                      without --json
-</source>
-        <translation>Odpovědi v JSON (--json), jeden objekt na standardním výstupu:
-  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
-                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
-                       &quot;before&quot;: PROFILE, &quot;after&quot;: PROFILE}
-                      uložená konfigurace před změnou a ta, kterou senzor
-                      má (s --check: měl by) po ní, jak je zapisuje
-                      export
-  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
-  každé selhání       {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
-                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
-                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
-                      &quot;call&quot; a &quot;errno&quot; u selhaného volání knihovny,
-                      &quot;problems&quot; u odmítnutého profilu nebo přiřazení;
-                      návratový kód a zpráva na standardním chybovém
-                      výstupu jsou stejné jako bez --json
-</translation>
-    </message>
-    <message>
         <source>Exit status: 0 success; 1 diff found a difference; 2 usage error, or
 refused profile or value; 3 the sensor failed or could not be reached;
 4 the output could not be written.</source>
@@ -610,23 +649,6 @@ Commands:</source>
 Načte, uloží, porovná a změní konfiguraci senzoru přítomnosti.
 
 Příkazy:</translation>
-    </message>
-    <message>
-        <source>  %1 COMMAND --help | help COMMAND
-      the command&apos;s usage
-  %1 --help | --version
-
-Every change is checked as a whole first: a refused value sends nothing,
-and a failed call commits nothing. Messages go to standard error.
-</source>
-        <translation>  %1 PŘÍKAZ --help | help PŘÍKAZ
-      použití příkazu
-  %1 --help | --version
-
-Každá změna se nejprve zkontroluje jako celek: odmítnutá hodnota nic
-neodešle a selhané volání nic nepotvrdí. Zprávy jdou na standardní
-chybový výstup.
-</translation>
     </message>
     <message>
         <source>The simulated sensor behind the device library takes its settings from
@@ -885,6 +907,141 @@ the environment (KV3RAPI_SIM_*); see ostraval-config(1).</source>
         <source>%1 failed: sensor error %2 (%3)</source>
         <extracomment>%1 is the library function (&quot;SetSonarParms&quot;), %2 the sensor&apos;s error number, %3 its meaning</extracomment>
         <translation>%1 selhalo: chyba senzoru %2 (%3)</translation>
+    </message>
+    <message>
+        <source>sets the walk-away and walk-up keystrokes to a desktop&apos;s own lock and wake keys (gnome, plasma, xfce, cinnamon, mate), to those of one of the window&apos;s logon presets (windows-2000, windows-xp-classic, xp-welcome-screen), or, with this-desktop, to the lock shortcut the running desktop holds, and changes nothing else; --profile also applies the profile (- reads standard input), its keys replaced by the preset&apos;s; --check sends nothing and only tells what would change; --list names the presets with their keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers in JSON (--json), one object on standard output:
+  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
+                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
+                       &quot;before&quot;: PROFILE, &quot;after&quot;: PROFILE}
+                      the stored configuration before, and the one the sensor
+                      holds (with --check: would hold) after, as export
+                      writes them; preset adds &quot;preset&quot;: {&quot;name&quot;, &quot;title&quot;,
+                      &quot;walk_away&quot;, &quot;walk_up&quot;, &quot;shortcut&quot;, &quot;shortcut_read&quot;}
+  preset --list       {&quot;presets&quot;: [{&quot;name&quot;, &quot;title&quot;, &quot;walk_away&quot;,
+                       &quot;walk_up&quot;, &quot;shortcut&quot;, &quot;source&quot;}, ...]}
+  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
+  any failure         {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
+                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
+                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
+                      &quot;call&quot; and &quot;errno&quot; for a failed library call,
+                      &quot;problems&quot; for a refused profile or assignment; the
+                      exit status and the message on standard error are as
+                      without --json
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1 COMMAND --help | help COMMAND
+      the command&apos;s usage
+  %1 --help | --version [--json]
+
+Every change is checked as a whole first: a refused value sends nothing,
+and a failed call commits nothing. Messages go to standard error.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--profile needs a profile file, or - for standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot write a profile into a directory; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot write a profile into a socket; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot write a profile onto a block device; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the running desktop&apos;s own lock shortcut, read in its session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: %1 preset NAME [--profile FILE] [--check] [--json] | preset --list [--json]</source>
+        <extracomment>%1 is the program</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>profile</name>
+    <message>
+        <source>not JSON: the text ends at line %1, column %2 before its value does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: a value is due at line %1, column %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: a member name in double quotes is due at line %1, column %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: a colon is due after the member name at line %1, column %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: a comma or a closing brace is due at line %1, column %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: a comma or a closing bracket is due at line %1, column %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: the string that starts at line %1, column %2 is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: %3 at line %1, column %2 is not an escape that JSON has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: the control character %3 at line %1, column %2 stands in a string unescaped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: the bytes at line %1, column %2 are not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: %3 at line %1, column %2 is not a number as JSON writes numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: more follows the value at line %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: lists and objects nest deeper than %3 levels at line %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: %3 at line %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::Accessibility</name>
+    <message>
+        <source>Accepts whole numbers from %1 to %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

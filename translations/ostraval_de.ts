@@ -44,6 +44,11 @@ aus der Umgebung (KV3RAPI_SIM_*); siehe %1(1).
         <source>%1: unexpected argument &apos;%2&apos; (try --help)</source>
         <translation>%1: unerwartetes Argument „%2“ (siehe --help)</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as the user typed it</extracomment>
+        <translation>Unbekannte Option &apos;%1&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -32,10 +32,14 @@ void TestQtOptions::commandLine_data()
                                               << QStringLiteral("Usage: ostraval-config [OPTION]\n") << QString();
     QTest::newRow("--help beside Qt's options") << QStringList{"-style", "Fusion", "--help"} << QStringList() << 0
                                                 << QStringLiteral("Usage: ostraval-config [OPTION]\n") << QString();
-    // Qt's own catalogue translates the parser's errors.
+    // Our catalogue translates the unknown option, Qt's own the parser's
+    // other errors.
     QTest::newRow("errors in the user's language")
         << QStringList{"-bogus"} << QStringList{"LANGUAGE=de"} << 2 << QString()
-        << QStringLiteral("ostraval-config: Unbekannte Option 'bogus'. (try --help)\n");
+        << QStringLiteral("ostraval-config: Unbekannte Option '-bogus'. (siehe --help)\n");
+    QTest::newRow("Qt's own errors in the user's language")
+        << QStringList{"--version=2"} << QStringList{"LANGUAGE=de"} << 2 << QString()
+        << QStringLiteral("ostraval-config: Wert unerwartet nach '--version'. (siehe --help)\n");
 }
 
 void TestQtOptions::commandLine()

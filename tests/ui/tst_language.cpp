@@ -30,11 +30,10 @@ void TestLanguage::germanCatalogue()
     const auto *tabs = form->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
     QVERIFY(tabs);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Ersteinrichtung"));
-    // Not yet translated: English, as the source says it.
-    QCOMPARE(tabs->tabText(1), QStringLiteral("Walk-Away Keystrokes"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Tasten beim Weggehen"));
     const auto *shift = form->findChild<QCheckBox *>(QStringLiteral("Key1Mods2(0)"));
     QVERIFY(shift);
-    QCOMPARE(shift->accessibleName(), QStringLiteral("Walk-away keystroke 1 left Shift"));
+    QCOMPARE(shift->accessibleName(), QStringLiteral("Taste 1 beim Weggehen, Umschalt links"));
 }
 
 QTEST_MAIN(TestLanguage)
