@@ -481,71 +481,71 @@ Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translati
     </message>
     <message>
         <source>Nothing to write: the window matches the sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Není co zapsat: okno odpovídá senzoru.</translation>
     </message>
     <message>
         <source>Nothing was written: the sensor is not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nebylo zapsáno: senzor není připojen.</translation>
     </message>
     <message>
         <source>The changes were written to the sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny byly zapsány do senzoru.</translation>
     </message>
     <message>
         <source>The window differs from the sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno se liší od senzoru.</translation>
     </message>
     <message>
         <source>The window matches the sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno odpovídá senzoru.</translation>
     </message>
     <message>
         <source>The sensor is not connected. Nothing can be written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senzor není připojen. Nelze do něj nic zapsat.</translation>
     </message>
     <message>
         <source>The window differs from the sensor. The sensor is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno se liší od senzoru. Senzor je připojen.</translation>
     </message>
     <message>
         <source>The window matches the sensor. The sensor is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno odpovídá senzoru. Senzor je připojen.</translation>
     </message>
     <message>
         <source>Right Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>pravý Ctrl</translation>
     </message>
     <message>
         <source>Right Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>pravý Shift</translation>
     </message>
     <message>
         <source>Right Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>pravý Alt</translation>
     </message>
     <message>
         <source>Right GUI</source>
-        <translation type="unfinished"></translation>
+        <translation>pravá klávesa GUI</translation>
     </message>
     <message>
         <source>%1 is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvoleno: %1.</translation>
     </message>
     <message>
         <source>No walk-away keystrokes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné klávesy při odchodu.</translation>
     </message>
     <message>
         <source>Walk-away keystrokes: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesy při odchodu: %1.</translation>
     </message>
     <message>
         <source>No walk-up keystrokes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné klávesy při příchodu.</translation>
     </message>
     <message>
         <source>Walk-up keystrokes: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesy při příchodu: %1.</translation>
     </message>
 </context>
 <context>
@@ -910,7 +910,7 @@ the environment (KV3RAPI_SIM_*); see ostraval-config(1).</source>
     </message>
     <message>
         <source>sets the walk-away and walk-up keystrokes to a desktop&apos;s own lock and wake keys (gnome, plasma, xfce, cinnamon, mate), to those of one of the window&apos;s logon presets (windows-2000, windows-xp-classic, xp-welcome-screen), or, with this-desktop, to the lock shortcut the running desktop holds, and changes nothing else; --profile also applies the profile (- reads standard input), its keys replaced by the preset&apos;s; --check sends nothing and only tells what would change; --list names the presets with their keys</source>
-        <translation type="unfinished"></translation>
+        <translation>nastaví klávesy při odchodu a při příchodu na vlastní klávesy pracovního prostředí pro zamknutí a probuzení (gnome, plasma, xfce, cinnamon, mate), na klávesy některé z předvoleb přihlášení v okně (windows-2000, windows-xp-classic, xp-welcome-screen), nebo s this-desktop na klávesovou zkratku pro zamknutí obrazovky, kterou má běžící pracovní prostředí, a nic jiného nemění; --profile navíc použije profil (- čte standardní vstup), jehož klávesy nahradí klávesy předvolby; --check nic neodešle a jen oznámí, co by se změnilo; --list vypíše předvolby s jejich klávesami</translation>
     </message>
     <message>
         <source>Answers in JSON (--json), one object on standard output:
@@ -932,7 +932,25 @@ the environment (KV3RAPI_SIM_*); see ostraval-config(1).</source>
                       exit status and the message on standard error are as
                       without --json
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Odpovědi v JSON (--json), jeden objekt na standardní výstup:
+  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
+                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
+                       &quot;before&quot;: PROFIL, &quot;after&quot;: PROFIL}
+                      uložená konfigurace předtím a ta, kterou senzor
+                      má (s --check: by měl) potom, tak jak je zapisuje
+                      export; preset přidá &quot;preset&quot;: {&quot;name&quot;, &quot;title&quot;,
+                      &quot;walk_away&quot;, &quot;walk_up&quot;, &quot;shortcut&quot;, &quot;shortcut_read&quot;}
+  preset --list       {&quot;presets&quot;: [{&quot;name&quot;, &quot;title&quot;, &quot;walk_away&quot;,
+                       &quot;walk_up&quot;, &quot;shortcut&quot;, &quot;source&quot;}, ...]}
+  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
+  jakékoli selhání    {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
+                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
+                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
+                      &quot;call&quot; a &quot;errno&quot; u selhaného volání knihovny,
+                      &quot;problems&quot; u odmítnutého profilu nebo přiřazení;
+                      návratový kód a zpráva na standardním chybovém
+                      výstupu jsou stejné jako bez --json
+</translation>
     </message>
     <message>
         <source>  %1 COMMAND --help | help COMMAND
@@ -942,106 +960,113 @@ the environment (KV3RAPI_SIM_*); see ostraval-config(1).</source>
 Every change is checked as a whole first: a refused value sends nothing,
 and a failed call commits nothing. Messages go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  %1 PŘÍKAZ --help | help PŘÍKAZ
+      použití příkazu
+  %1 --help | --version [--json]
+
+Každá změna se nejprve zkontroluje jako celek: odmítnutá hodnota nic
+neodešle a selhané volání nic nepotvrdí. Zprávy jdou na standardní
+chybový výstup.
+</translation>
     </message>
     <message>
         <source>--profile needs a profile file, or - for standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>--profile vyžaduje soubor s profilem nebo - pro standardní vstup</translation>
     </message>
     <message>
         <source>%1: cannot write: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nelze zapsat: %2</translation>
     </message>
     <message>
         <source>%1: cannot write a profile into a directory; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: profil nelze zapsat do adresáře; nic nebylo zapsáno</translation>
     </message>
     <message>
         <source>%1: cannot write a profile into a socket; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: profil nelze zapsat do soketu; nic nebylo zapsáno</translation>
     </message>
     <message>
         <source>%1: cannot write a profile onto a block device; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: profil nelze zapsat na blokové zařízení; nic nebylo zapsáno</translation>
     </message>
     <message>
         <source>the running desktop&apos;s own lock shortcut, read in its session</source>
-        <translation type="unfinished"></translation>
+        <translation>vlastní klávesová zkratka běžícího pracovního prostředí pro zamknutí obrazovky, načtená v jeho relaci</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdroj:</translation>
     </message>
     <message>
         <source>usage: %1 preset NAME [--profile FILE] [--check] [--json] | preset --list [--json]</source>
         <extracomment>%1 is the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>použití: %1 preset NAME [--profile FILE] [--check] [--json] | preset --list [--json]</translation>
     </message>
 </context>
 <context>
     <name>profile</name>
     <message>
         <source>not JSON: the text ends at line %1, column %2 before its value does</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: text končí na řádku %1, sloupci %2 dřív než jeho hodnota</translation>
     </message>
     <message>
         <source>not JSON: a value is due at line %1, column %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: na řádku %1, sloupci %2 se očekává hodnota, ne %3</translation>
     </message>
     <message>
         <source>not JSON: a member name in double quotes is due at line %1, column %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: na řádku %1, sloupci %2 se očekává název členu ve dvojitých uvozovkách, ne %3</translation>
     </message>
     <message>
         <source>not JSON: a colon is due after the member name at line %1, column %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: na řádku %1, sloupci %2 se za názvem členu očekává dvojtečka, ne %3</translation>
     </message>
     <message>
         <source>not JSON: a comma or a closing brace is due at line %1, column %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: na řádku %1, sloupci %2 se očekává čárka nebo zavírací složená závorka, ne %3</translation>
     </message>
     <message>
         <source>not JSON: a comma or a closing bracket is due at line %1, column %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: na řádku %1, sloupci %2 se očekává čárka nebo zavírací hranatá závorka, ne %3</translation>
     </message>
     <message>
         <source>not JSON: the string that starts at line %1, column %2 is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: řetězec, který začíná na řádku %1, sloupci %2, není ukončen</translation>
     </message>
     <message>
         <source>not JSON: %3 at line %1, column %2 is not an escape that JSON has</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: %3 na řádku %1, sloupci %2 není escape sekvence, kterou JSON zná</translation>
     </message>
     <message>
         <source>not JSON: the control character %3 at line %1, column %2 stands in a string unescaped</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: řídicí znak %3 na řádku %1, sloupci %2 stojí v řetězci bez escape sekvence</translation>
     </message>
     <message>
         <source>not JSON: the bytes at line %1, column %2 are not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: bajty na řádku %1, sloupci %2 nejsou text v UTF-8</translation>
     </message>
     <message>
         <source>not JSON: %3 at line %1, column %2 is not a number as JSON writes numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: %3 na řádku %1, sloupci %2 není číslo v zápisu JSON</translation>
     </message>
     <message>
         <source>not JSON: more follows the value at line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: za hodnotou na řádku %1, sloupci %2 ještě něco následuje</translation>
     </message>
     <message>
         <source>not JSON: lists and objects nest deeper than %3 levels at line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: seznamy a objekty jsou na řádku %1, sloupci %2 vnořeny hlouběji než do %3 úrovní</translation>
     </message>
     <message>
         <source>not JSON: %3 at line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: %3 na řádku %1, sloupci %2</translation>
     </message>
 </context>
 <context>
     <name>ui::Accessibility</name>
     <message>
         <source>Accepts whole numbers from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přijímá celá čísla od %1 do %2.</translation>
     </message>
 </context>
 </TS>
