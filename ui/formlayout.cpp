@@ -20,9 +20,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <vector>
 
@@ -392,6 +395,83 @@ template <typename T> T *child(const ControlIndex &controls, const char *name)
     return child<T>(controls, QString::fromLatin1(name));
 }
 
+// The width `w` needs for its caption to show whole: the ink of the text
+// (not its advance) within the room the control gives it beside an indicator
+// or inside a label's margins; a word-wrapped label the narrowest width at
+// which its text takes no more than its height. Its own width when the
+// caption fits or it has none.
+int widthForCaption(QWidget *w)
+{
+    const QFontMetrics fm = w->fontMetrics();
+    QString text;
+    int room = w->width();
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        if (!label->pixmap().isNull())
+            return w->width();
+        if (label->wordWrap()) {
+            int width = w->width();
+            while (label->heightForWidth(width) > label->height() && width < 3 * w->width())
+                ++width;
+            return width;
+        }
+        text = label->text();
+        room = label->contentsRect().width();
+    } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        text = button->text();
+        if (!qobject_cast<QPushButton *>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = text;
+            const auto element = qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
+                                                                  : QStyle::SE_CheckBoxContents;
+            room = w->style()->subElementRect(element, &option, w).width();
+        }
+    } else if (auto *frame = qobject_cast<QGroupBox *>(w)) {
+        text = frame->title();
+    }
+    if (text.isEmpty())
+        return w->width();
+    const int needed = fm.boundingRect(text).width();
+    return needed <= room ? w->width() : w->width() - room + needed;
+}
+
+// How much wider than its twips the layout must be for every caption in
+// sight to show whole: 1 when all fit, as they do in English.
+double widthFactor(const ControlIndex &index)
+{
+    double factor = 1;
+    for (QWidget *w : index) {
+        if (w->width() > 0 && !isOutOfSight(w))
+            factor = std::max(factor, double(widthForCaption(w)) / w->width());
+    }
+    return factor;
+}
+
+// Widens the window, its tab container and every control placed on them by
+// `factor`, each by its left and right edges, so that the layout keeps its
+// proportions and no control comes to overlap another.
+void widen(QWidget *form, const ControlIndex &index, double factor)
+{
+    auto scaled = [factor](int x) { return int(std::ceil(x * factor)); };
+    for (QWidget *w : index) {
+        const QRect g = w->geometry();
+        const int left = scaled(g.left());
+        w->setGeometry(left, g.top(), scaled(g.left() + g.width()) - left, g.height());
+    }
+    form->setFixedWidth(scaled(form->width()));
+}
+
+// Makes room for captions that are longer than their controls: a
+// translation may need more than the English text the twips were made for.
+// The layout grows wider as a whole, never the fonts smaller; English fits
+// and keeps its pixels.
+void makeRoomForCaptions(QWidget *form, const ControlIndex &index)
+{
+    const double factor = widthFactor(index);
+    if (factor > 1)
+        widen(form, index, factor);
+}
+
 } // namespace
 
 ControlIndex buildWindow(QWidget *form, int dpi)
@@ -428,6 +508,7 @@ ControlIndex buildWindow(QWidget *form, int dpi)
     styleBanner(child<QLabel>(index, "Label7"));
     child<Picture>(index, "Image2")->setDrawing(sensorPicture, QSize(97, 70));
     child<Picture>(index, "Image1")->setDrawing(productPicture, QSize(400, 110));
+    makeRoomForCaptions(form, index);
     return index;
 }
 

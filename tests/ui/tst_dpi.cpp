@@ -1,17 +1,12 @@
 // The window at the screen's logical resolution: its size and its controls'
 // positions follow the resolution (1440 twips per logical inch), and no
 // caption is cut off. CTest runs this at 96, 120 and 144 dpi.
+#include "captionfit.h"
 #include "fakemessageboxes.h"
 #include "form1.h"
 #include "kv3sim.h"
 #include "sensorfixture.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -35,48 +30,6 @@ QList<QWidget *> captionedWidgetsShowing(QWidget *form)
             found.append(w);
     }
     return found;
-}
-
-// The room a check box or option button leaves for its caption beside its
-// indicator.
-int captionRoom(QAbstractButton *button)
-{
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const auto element = qobject_cast<QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
-                                                               : QStyle::SE_CheckBoxContents;
-    return button->style()->subElementRect(element, &option, button).width();
-}
-
-// Why a caption does not show whole, or an empty text when it does.
-QString captionCut(QWidget *w)
-{
-    const QFontMetrics fm = w->fontMetrics();
-    QString text;
-    int room = 0;
-    if (auto *label = qobject_cast<QLabel *>(w)) {
-        if (label->text().isEmpty() || !label->pixmap().isNull())
-            return {};
-        if (label->wordWrap())
-            return label->heightForWidth(label->width()) <= label->height()
-                       ? QString()
-                       : QStringLiteral("wrapped text taller than its label");
-        text = label->text();
-        room = label->contentsRect().width();
-    } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-        text = button->text();
-        room = qobject_cast<QPushButton *>(w) ? button->width() : captionRoom(button);
-    } else if (auto *frame = qobject_cast<QGroupBox *>(w)) {
-        text = frame->title();
-        room = frame->width();
-    }
-    // The ink of the text, not its advance: a caption is cut when a drawn
-    // stroke falls outside its room.
-    const int needed = fm.boundingRect(text).width();
-    return text.isEmpty() || needed <= room
-               ? QString()
-               : QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(room);
 }
 
 } // namespace
@@ -176,7 +129,7 @@ void TestDpi::captionsShowWhole()
 
     QStringList cut;
     for (QWidget *w : captionedWidgetsShowing(form_.get())) {
-        const QString why = captionCut(w);
+        const QString why = fixture::captionCut(w);
         if (!why.isEmpty())
             cut.append(w->objectName() + QStringLiteral(": ") + why);
     }
