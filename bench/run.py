@@ -36,18 +36,26 @@ def main():
     parser.add_argument("--bin", required=True, help="folder holding the benchmark programs")
     parser.add_argument("--platform", required=True, help="QT_QPA_PLATFORM, e.g. offscreen or xcb")
     parser.add_argument("--runs", type=int, default=30)
+    parser.add_argument("--languages", default="en",
+                        help="the utility's languages, comma-separated (LANGUAGE); the first is the one "
+                             "set against the yardsticks, the others against the first")
     args = parser.parse_args()
+    languages = args.languages.split(",")
 
     env = dict(os.environ, QT_QPA_PLATFORM=args.platform)
-    programs = {name: os.path.join(args.bin, f"ostraval-bench-{name}")
-                for name in ("bare", "plain", "utility")}
+    programs = {name: (os.path.join(args.bin, f"ostraval-bench-{name}"), env)
+                for name in ("bare", "plain")}
+    # The utility in each language, the first under the name "utility".
+    for number, language in enumerate(languages):
+        name = "utility" if number == 0 else f"utility-{language}"
+        programs[name] = (os.path.join(args.bin, "ostraval-bench-utility"), dict(env, LANGUAGE=language))
     results = {name: {"ms": [], "cpu": [], "kib": []} for name in programs}
     widgets = {}
-    for name, program in programs.items():  # warm the file cache
-        start_once(program, env)
+    for name, (program, program_env) in programs.items():  # warm the file cache
+        start_once(program, program_env)
     for _ in range(args.runs):
-        for name, program in programs.items():
-            ms, cpu, kib, count = start_once(program, env)
+        for name, (program, program_env) in programs.items():
+            ms, cpu, kib, count = start_once(program, program_env)
             results[name]["ms"].append(ms)
             results[name]["cpu"].append(cpu)
             results[name]["kib"].append(kib)
@@ -57,11 +65,16 @@ def main():
     print(f"platform {args.platform}, {args.runs} runs each, named widgets: "
           + ", ".join(f"{name} {count}" for name, count in widgets.items()))
     for name in programs:
-        print(f"  {name:8} start-up {median[name]['ms']:7.1f} ms   CPU {median[name]['cpu']:6.1f} ms"
+        print(f"  {name:11} start-up {median[name]['ms']:7.1f} ms   CPU {median[name]['cpu']:6.1f} ms"
               f"   peak memory {median[name]['kib'] / 1024:6.1f} MiB")
     for yardstick in ("bare", "plain"):
         ratio = {k: median["utility"][k] / median[yardstick][k] for k in ("ms", "cpu", "kib")}
         print(f"  utility / {yardstick:5} start-up {ratio['ms']:5.2f}      CPU {ratio['cpu']:6.2f}"
+              f"      peak memory {ratio['kib']:6.3f}")
+    for language in languages[1:]:
+        name = f"utility-{language}"
+        ratio = {k: median[name][k] / median["utility"][k] for k in ("ms", "cpu", "kib")}
+        print(f"  {language} / {languages[0]:9} start-up {ratio['ms']:5.2f}      CPU {ratio['cpu']:6.2f}"
               f"      peak memory {ratio['kib']:6.3f}")
 
 if __name__ == "__main__":

@@ -20,8 +20,8 @@ state="$(mktemp -d)"
 trap 'rm -rf "$state"' EXIT
 export KV3RAPI_SIM_STATE="$state/sensor.bin" KV3RAPI_SIM_RANGE=30
 
-python3 bench/run.py --bin build/bench --platform offscreen --runs "$runs"
+python3 bench/run.py --bin build/bench --platform offscreen --runs "$runs" --languages en,de,cs
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    python3 bench/run.py --bin build/bench --platform xcb --runs "$runs"
+    python3 bench/run.py --bin build/bench --platform xcb --runs "$runs" --languages en,de,cs
 echo "per call, offscreen:"
 QT_QPA_PLATFORM=offscreen build/bench/ostraval-bench-calls
