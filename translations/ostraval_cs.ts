@@ -474,6 +474,74 @@ Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translati
         <source>Zelvora USB Device Error</source>
         <translation>Zelvora: chyba zařízení USB</translation>
     </message>
+    <message>
+        <source>Nothing to write: the window matches the sensor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written: the sensor is not connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes were written to the sensor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window differs from the sensor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window matches the sensor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sensor is not connected. Nothing can be written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window differs from the sensor. The sensor is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window matches the sensor. The sensor is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right GUI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No walk-away keystrokes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walk-away keystrokes: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No walk-up keystrokes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walk-up keystrokes: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QComboBox</name>
@@ -557,40 +625,6 @@ Do zařízení nebylo nic zapsáno. Opravte hodnotu a zapište znovu.</translati
         <translation>změřená vzdálenost a příznaky dosahu; --watch překresluje jednou za sekundu až do Ctrl+C (návratový kód 0), na terminálu jako pruh vůči dosahu detekce, jinak jako prosté řádky; --count N skončí po N měřeních</translation>
     </message>
     <message>
-        <source>Answers in JSON (--json), one object on standard output:
-  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
-                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
-                       &quot;before&quot;: PROFILE, &quot;after&quot;: PROFILE}
-                      the stored configuration before, and the one the sensor
-                      holds (with --check: would hold) after, as export
-                      writes them
-  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
-  any failure         {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
-                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
-                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
-                      &quot;call&quot; and &quot;errno&quot; for a failed library call,
-                      &quot;problems&quot; for a refused profile or assignment; the
-                      exit status and the message on standard error are as
-                      without --json
-</source>
-        <translation>Odpovědi v JSON (--json), jeden objekt na standardním výstupu:
-  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
-                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
-                       &quot;before&quot;: PROFILE, &quot;after&quot;: PROFILE}
-                      uložená konfigurace před změnou a ta, kterou senzor
-                      má (s --check: měl by) po ní, jak je zapisuje
-                      export
-  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
-  každé selhání       {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
-                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
-                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
-                      &quot;call&quot; a &quot;errno&quot; u selhaného volání knihovny,
-                      &quot;problems&quot; u odmítnutého profilu nebo přiřazení;
-                      návratový kód a zpráva na standardním chybovém
-                      výstupu jsou stejné jako bez --json
-</translation>
-    </message>
-    <message>
         <source>Exit status: 0 success; 1 diff found a difference; 2 usage error, or
 refused profile or value; 3 the sensor failed or could not be reached;
 4 the output could not be written.</source>
@@ -610,23 +644,6 @@ Commands:</source>
 Načte, uloží, porovná a změní konfiguraci senzoru přítomnosti.
 
 Příkazy:</translation>
-    </message>
-    <message>
-        <source>  %1 COMMAND --help | help COMMAND
-      the command&apos;s usage
-  %1 --help | --version
-
-Every change is checked as a whole first: a refused value sends nothing,
-and a failed call commits nothing. Messages go to standard error.
-</source>
-        <translation>  %1 PŘÍKAZ --help | help PŘÍKAZ
-      použití příkazu
-  %1 --help | --version
-
-Každá změna se nejprve zkontroluje jako celek: odmítnutá hodnota nic
-neodešle a selhané volání nic nepotvrdí. Zprávy jdou na standardní
-chybový výstup.
-</translation>
     </message>
     <message>
         <source>The simulated sensor behind the device library takes its settings from
@@ -885,6 +902,371 @@ the environment (KV3RAPI_SIM_*); see ostraval-config(1).</source>
         <source>%1 failed: sensor error %2 (%3)</source>
         <extracomment>%1 is the library function (&quot;SetSonarParms&quot;), %2 the sensor&apos;s error number, %3 its meaning</extracomment>
         <translation>%1 selhalo: chyba senzoru %2 (%3)</translation>
+    </message>
+    <message>
+        <source>sets the walk-away and walk-up keystrokes to a desktop&apos;s own lock and wake keys (gnome, plasma, xfce, cinnamon, mate), to those of one of the window&apos;s logon presets (windows-2000, windows-xp-classic, xp-welcome-screen), or, with this-desktop, to the lock shortcut the running desktop holds, and changes nothing else; --profile also applies the profile (- reads standard input), its keys replaced by the preset&apos;s; --check sends nothing and only tells what would change; --list names the presets with their keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers in JSON (--json), one object on standard output:
+  import, set, reset  {&quot;changed&quot;: true|false, &quot;check&quot;: true|false,
+                       &quot;changes&quot;: [{&quot;path&quot;: ..., &quot;before&quot;: ..., &quot;after&quot;: ...}],
+                       &quot;before&quot;: PROFILE, &quot;after&quot;: PROFILE}
+                      the stored configuration before, and the one the sensor
+                      holds (with --check: would hold) after, as export
+                      writes them; preset adds &quot;preset&quot;: {&quot;name&quot;, &quot;title&quot;,
+                      &quot;walk_away&quot;, &quot;walk_up&quot;, &quot;shortcut&quot;, &quot;shortcut_read&quot;}
+  preset --list       {&quot;presets&quot;: [{&quot;name&quot;, &quot;title&quot;, &quot;walk_away&quot;,
+                       &quot;walk_up&quot;, &quot;shortcut&quot;, &quot;source&quot;}, ...]}
+  diff                {&quot;differs&quot;: true|false, &quot;changes&quot;: [...]}
+  any failure         {&quot;error&quot;: {&quot;status&quot;: N, &quot;message&quot;: ..., &quot;call&quot;: ...,
+                       &quot;errno&quot;: N, &quot;problems&quot;: [{&quot;path&quot;: ..., &quot;value&quot;: ...,
+                       &quot;allowed&quot;: ..., &quot;message&quot;: ...}]}}
+                      &quot;call&quot; and &quot;errno&quot; for a failed library call,
+                      &quot;problems&quot; for a refused profile or assignment; the
+                      exit status and the message on standard error are as
+                      without --json
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1 COMMAND --help | help COMMAND
+      the command&apos;s usage
+  %1 --help | --version [--json]
+
+Every change is checked as a whole first: a refused value sends nothing,
+and a failed call commits nothing. Messages go to standard error.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--profile needs a profile file, or - for standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot write a profile into a directory; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot write a profile into a socket; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot write a profile onto a block device; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the profile file&apos;s name, %2 one problem of it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the running desktop&apos;s own lock shortcut, read in its session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: %1 preset NAME [--profile FILE] [--check] [--json] | preset --list [--json]</source>
+        <extracomment>%1 is the program</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not FIELD=VALUE</source>
+        <extracomment>%1 is the assignment as given; FIELD=VALUE is the form it must have</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a field path such as walk_away.keys[0].name</source>
+        <extracomment>%1 is the text before &quot;=&quot; in an assignment</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is a value with no parts</source>
+        <extracomment>%1 is the field path given, %2 its first member, a single value</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the field has no parts to set</source>
+        <extracomment>%1 is the field path given</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the sensor holds key code %2, outside 0 to 255</source>
+        <extracomment>%1 is the keystroke&apos;s field path, %2 the stored key code</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the sensor holds modifier mask %2, outside 0 to 255</source>
+        <extracomment>%1 is the keystroke&apos;s field path, %2 the stored modifier mask</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the sensor holds %2, outside %3 to %4; mend it before the profile is imported</source>
+        <extracomment>%1 is the field path, %2 the stored value, %3 to %4 the field&apos;s bounds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the sensor&apos;s key count %2 does not agree with its %n keys; an import stores %n</source>
+        <extracomment>%1 is the key sequence&apos;s section, %2 its stored key count, %n the keystrokes it holds</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 is not allowed: expected %3</source>
+        <extracomment>%1 is the field path, %2 the value given, %3 what is allowed there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: missing: expected %2</source>
+        <extracomment>%1 is the field path, %2 what is allowed there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or older</source>
+        <extracomment>%1 is the newest profile version this program reads</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>version: %1 is newer than this program reads: expected %2</source>
+        <extracomment>%1 is the profile&apos;s version, %2 the versions this program reads</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of the members %1</source>
+        <extracomment>%1 is the list of member names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown field: allowed are %2</source>
+        <extracomment>%1 is the field path, %2 the list of member names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <extracomment>%1 and %2 are the field&apos;s bounds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an object with %1</source>
+        <extracomment>%1 is the list of member names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <extracomment>the JSON words true and false, which stay untranslated</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a keystroke with a key &quot;name&quot; or a &quot;code&quot; from 0 to 255</source>
+        <extracomment>&quot;name&quot; and &quot;code&quot; are profile members and stay untranslated</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a key name of the key table (for example &quot;DELETE&quot;), or give a &quot;code&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a key name of the key table (for example &quot;DELETE&quot;) for code %1, %2</source>
+        <extracomment>%1 is the key code given, %2 the name of its key in double quotes or the words &quot;no key&apos;s&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a name and a code of the same key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the name %2 and the code %3 disagree: %2 is %4, code %3 is %5; give one of them</source>
+        <extracomment>%1 is the keystroke&apos;s field path, %2 the key name given, %3 the code given, %4 the codes of that name (&quot;code 5&quot;, &quot;codes 166 and 175&quot;), %5 the name of the code&apos;s key in double quotes or &quot;no key&apos;s&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a &quot;code&quot;: %1</source>
+        <extracomment>%1 is a list of key codes (&quot;166 or 175&quot;); &quot;code&quot; is a profile member and stays untranslated</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 names %n keys (%3): give its &quot;code&quot; instead</source>
+        <extracomment>%1 is the field path, %2 the key name given, %n the number of keys of that name, %3 their codes (&quot;codes 166 and 175&quot;)</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>%1 is two key codes or more, joined (&quot;166 and 175&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <extracomment>%1 is a key code</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>codes %1</source>
+        <extracomment>%1 is the list of key codes (&quot;166 and 175&quot;), %n their number</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no key&apos;s</source>
+        <extracomment>stands for a key&apos;s name where a code names no key: &quot;for code 250, no key&apos;s&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list of modifier names (%1)</source>
+        <extracomment>%1 is the list of modifier names, which stay untranslated</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <extracomment>%1 is the list of modifier names, which stay untranslated</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a keystroke {&quot;name&quot;: &quot;...&quot;, &quot;mods&quot;: [...]} or null</source>
+        <extracomment>the JSON in braces and the word null stay untranslated</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, the number of keys in use (the count follows the keys)</source>
+        <extracomment>%1 is the number of keystrokes the sequence holds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list of at most %1 keystrokes, null for an empty position</source>
+        <extracomment>%1 is the number of key positions; null stays untranslated</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 65535 without the LED bits 1, 2 and 4 (&quot;leds&quot; sets them)</source>
+        <extracomment>&quot;leds&quot; is a profile member and stays untranslated</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>a list of %n whole numbers from 0 to 65535</source>
+        <extracomment>%n is the number of words the list holds</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not JSON: the text ends at line %1, column %2 before its value does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: a value is due at line %1, column %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: a member name in double quotes is due at line %1, column %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: a colon is due after the member name at line %1, column %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: a comma or a closing brace is due at line %1, column %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: a comma or a closing bracket is due at line %1, column %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: the string that starts at line %1, column %2 is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: %3 at line %1, column %2 is not an escape that JSON has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: the control character %3 at line %1, column %2 stands in a string unescaped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: the bytes at line %1, column %2 are not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: %3 at line %1, column %2 is not a number as JSON writes numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: more follows the value at line %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: lists and objects nest deeper than %3 levels at line %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: %3 at line %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number JSON can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: %1 is a number JSON cannot hold (line %2, column %3)</source>
+        <extracomment>%1 is the number as written, %2 and %3 its line and column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is a number JSON cannot hold (line %3, column %4)</source>
+        <extracomment>%1 is the field path, %2 the number as written, %3 and %4 its line and column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>each member once in its object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: named again on line %2 (first on line %3): each member may be named once</source>
+        <extracomment>%1 is the member&apos;s path, %2 and %3 the lines where it is named</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a profile: the JSON text holds no object</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::Accessibility</name>
+    <message>
+        <source>Accepts whole numbers from %1 to %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
