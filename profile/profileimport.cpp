@@ -575,6 +575,15 @@ constexpr FaultMessage kFaultMessages[] = {
     {JsonFault::Unread, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: %3 at line %1, column %2")},
 };
 
+// The fault's message with its line, column and, where it names it, what
+// stands there: an argument with no place in the text would be warned of.
+Message withPlace(const Message &fault, const QString &line, const QString &column, const QString &token)
+{
+    if (fault.english().contains(QLatin1String("%3")))
+        return fault.args(line, column, token);
+    return fault.args(line, column);
+}
+
 // A text that is not JSON, placed by line and column. A number beyond what
 // JSON holds (1e400) is named by its field.
 Refusal unreadable(const QByteArray &text, const JsonReading &reading)
@@ -610,7 +619,7 @@ Refusal unreadable(const QByteArray &text, const JsonReading &reading)
                                     [&reading](const FaultMessage &m) { return m.fault == reading.fault; });
     Q_ASSERT(known != std::end(kFaultMessages));
     return refusalOf({}, QJsonValue::Undefined, message(QT_TRANSLATE_NOOP("ostraval-ctl", "JSON text")),
-                     message(known->message).args(line, column, token));
+                     withPlace(message(known->message), line, column, token));
 }
 
 Refusal namedAgain(const DuplicateMember &duplicate)
