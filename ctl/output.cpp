@@ -89,7 +89,7 @@ void answerFailuresInJson(bool json)
 int fail(const Failure &failure)
 {
     for (const profile::Refusal &problem : failure.problems)
-        complain(problem.message);
+        complain(problem.shown);
     const auto unlisted = failure.problems.total() - failure.problems.listed().size();
     if (unlisted > 0)
         complain(message(QT_TRANSLATE_N_NOOP("ostraval-ctl", "... and %n more problems"),

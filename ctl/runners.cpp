@@ -63,13 +63,14 @@ std::optional<int> connectAndRead(Sensor &sensor, Records &records)
 // for a JSON answer, into `warnings`.
 QJsonObject exported(const Records &records, QJsonArray *warningsJson = nullptr)
 {
-    QStringList warnings;
-    QJsonObject profile = profile::profileOf(records, &warnings);
-    for (const QString &warning : warnings)
+    QList<i18n::Message> warnings;
+    QJsonObject profile = profile::profileOf(records, warnings);
+    for (const i18n::Message &warning : warnings) {
         //: %1 is the warning
-        complain(shown(QT_TRANSLATE_NOOP("ostraval-ctl", "warning: %1")).arg(warning));
-    if (warningsJson)
-        *warningsJson = QJsonArray::fromStringList(warnings);
+        complain(shown(QT_TRANSLATE_NOOP("ostraval-ctl", "warning: %1")).arg(warning.shown()));
+        if (warningsJson)
+            warningsJson->append(warning.english());
+    }
     return profile;
 }
 
@@ -178,8 +179,14 @@ std::optional<QJsonObject> readProfile(const QString &name)
         refusals = profile::applyProfile(profile, anyRecords);
     }
     if (!refusals.isEmpty()) {
-        for (profile::Refusal &refusal : refusals)
-            refusal.message = shownName(name) + QStringLiteral(": ") + refusal.message;
+        for (profile::Refusal &refusal : refusals) {
+            //: %1 is the profile file's name, %2 one problem of it
+            const i18n::Message inFile = message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: %2"))
+                                             .args(i18n::Message::verbatim(shownName(name)),
+                                                   i18n::Message::both(refusal.message, refusal.shown));
+            refusal.message = inFile.english();
+            refusal.shown = inFile.shown();
+        }
         refuse(kProfileRefused, refusals, shownName(name));
         return std::nullopt;
     }

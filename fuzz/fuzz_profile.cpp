@@ -70,6 +70,9 @@ void checkRefusals(const profile::Refusals &refusals, const QByteArray &text)
         for (const QChar c : refusal.message)
             if (c.category() == QChar::Other_Control)
                 fail("a refusal repeats a control character", text);
+        // No catalogue is installed here: the line for people is the English one.
+        if (refusal.shown != refusal.message)
+            fail("a refusal reads differently for people and for scripts", text);
     }
 }
 

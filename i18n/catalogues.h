@@ -42,12 +42,24 @@ public:
     Message arg(const QString &a) const;
     Message arg(long long a) const;
     Message arg(const Message &a) const;
+    // Several arguments at once, texts or messages, each put in once: a "%2"
+    // that the first argument holds stays as it is, as with QString::arg(a, b).
+    template <typename... Parts>
+    Message args(const Parts &...parts) const
+    {
+        return both(m_english.arg(englishOf(parts)...), m_shown.arg(shownOf(parts)...));
+    }
 
     const QString &english() const { return m_english; }
     const QString &shown() const { return m_shown; }
     bool isEmpty() const { return m_english.isEmpty(); }
 
 private:
+    static const QString &englishOf(const QString &text) { return text; }
+    static const QString &englishOf(const Message &message) { return message.m_english; }
+    static const QString &shownOf(const QString &text) { return text; }
+    static const QString &shownOf(const Message &message) { return message.m_shown; }
+
     QString m_english;
     QString m_shown;
 };

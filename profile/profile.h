@@ -7,6 +7,7 @@
 // value and what is allowed.
 #pragma once
 
+#include "catalogues.h"
 #include "records.h"
 
 #include <QByteArray>
@@ -37,6 +38,10 @@ enum class Layout {
 // exported as it stands and named in one line each on `warnings`.
 QJsonObject profileOf(const Records &records, QStringList *warnings = nullptr,
                       Layout layout = Layout::Export);
+// The same with each warning in English for JSON answers and translated for
+// people.
+QJsonObject profileOf(const Records &records, QList<i18n::Message> &warnings,
+                      Layout layout = Layout::Export);
 
 // The profile as UTF-8 JSON text, indented.
 QByteArray profileText(const QJsonObject &profile);
@@ -46,8 +51,9 @@ QByteArray profileText(const QJsonObject &profile);
 struct Refusal {
     QString path;      // where: "walk_away.keys[1].name"; empty for the whole text
     QJsonValue value;  // what is there; undefined when it is missing
-    QString allowed;   // what is allowed there
-    QString message;   // the line for people that names all three
+    QString allowed;   // what is allowed there, in English
+    QString message;   // the line that names all three, in English (JSON answers)
+    QString shown;     // that line in the user's language (standard error)
 };
 // Faults of one input listed in full; the rest are only counted.
 inline constexpr qsizetype kListedRefusals = 20;
@@ -81,7 +87,7 @@ private:
     qsizetype total_ = 0;
 };
 
-// The listed refusals' messages.
+// The listed refusals' messages, in English.
 QStringList messagesOf(const Refusals &refusals);
 
 // Reads JSON text that must hold an object, each member named once per

@@ -76,9 +76,16 @@ QJsonValue valueOf(const QString &text, const QList<Step> &steps)
     return textValue(text, steps);
 }
 
-Refusal malformed(const QString &path, const QString &text, const QString &allowed, const QString &message)
+Refusal malformed(const QString &path, const QString &text, const QString &allowed, const i18n::Message &message)
 {
-    return Refusal{readable(path), readable(text), allowed, message};
+    return Refusal{readable(path), readable(text), allowed, message.english(), message.shown()};
+}
+
+// What an assignment that names no field is refused with.
+const QString &aFieldPath()
+{
+    static const QString kAllowed = QStringLiteral("a field path");
+    return kAllowed;
 }
 
 // Sets `value` at the steps below `node`, making the objects and lists on
@@ -122,20 +129,26 @@ std::optional<Refusal> addAssignment(QJsonObject &partial, const QJsonObject &cu
 {
     const qsizetype equals = assignment.indexOf(QLatin1Char('='));
     if (equals < 0)
+        //: %1 is the assignment as given; FIELD=VALUE is the form it must have
         return malformed(QString(), assignment, QStringLiteral("FIELD=VALUE"),
-                         QStringLiteral("\"%1\" is not FIELD=VALUE").arg(readable(assignment)));
+                         message(QT_TRANSLATE_NOOP("ostraval-ctl", "\"%1\" is not FIELD=VALUE"))
+                             .arg(readable(assignment)));
     const QString path = assignment.left(equals);
     const QString text = assignment.mid(equals + 1);
     const std::optional<QList<Step>> steps = stepsOf(path);
     if (!steps || steps->first().name.isEmpty())
-        return malformed(path, text, QStringLiteral("a field path"),
-                         QStringLiteral("\"%1\" is not a field path such as walk_away.keys[0].name").arg(readable(path)));
+        //: %1 is the text before "=" in an assignment
+        return malformed(path, text, aFieldPath(),
+                         message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                                   "\"%1\" is not a field path such as walk_away.keys[0].name"))
+                             .arg(readable(path)));
     const QJsonValue value = valueOf(text, *steps);
 
     const QString top = steps->first().name;
     if (steps->size() > 1 && current.contains(top) && !current.value(top).isObject())
-        return malformed(path, text, QStringLiteral("a field path"),
-                         QStringLiteral("%1: %2 is a value with no parts").arg(path, top));
+        //: %1 is the field path given, %2 its first member, a single value
+        return malformed(path, text, aFieldPath(),
+                         message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: %2 is a value with no parts")).args(path, top));
 
     // A section's members are set one by one; anything deeper starts from
     // the sensor's current list or keystroke.
@@ -152,8 +165,9 @@ std::optional<Refusal> addAssignment(QJsonObject &partial, const QJsonObject &cu
     topObject[top] = node;
     root = topObject;
     if (!setBelow(root, *steps, value))
-        return malformed(path, text, QStringLiteral("a field path"),
-                         QStringLiteral("%1: the field has no parts to set").arg(path));
+        //: %1 is the field path given
+        return malformed(path, text, aFieldPath(),
+                         message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: the field has no parts to set")).arg(path));
     partial = root.toObject();
     return std::nullopt;
 }

@@ -36,10 +36,15 @@ QString fieldPath(const char *section, const char *name)
                             : QStringLiteral("%1.%2").arg(QLatin1String(section), QLatin1String(name));
 }
 
-void warnIf(QStringList *warnings, bool condition, const QString &warning)
+using Warnings = QList<i18n::Message>;
+
+// Adds the warning that `build` makes when the condition holds and warnings
+// are asked for; no text is made otherwise.
+template <typename Build>
+void warnIf(Warnings *warnings, bool condition, const Build &build)
 {
     if (warnings && condition)
-        warnings->append(warning);
+        warnings->append(build());
 }
 
 bool isKeystrokeByte(int value)
@@ -52,16 +57,22 @@ KeystrokeForm formOf(Layout layout)
     return layout == Layout::Detailed ? KeystrokeForm::Detailed : KeystrokeForm::Profile;
 }
 
-QJsonValue keystrokeExported(int code, int mods, const QString &path, QStringList *warnings, Layout layout)
+QJsonValue keystrokeExported(int code, int mods, const QString &path, Warnings *warnings, Layout layout)
 {
-    warnIf(warnings, !isKeystrokeByte(code),
-           QStringLiteral("%1: the sensor holds key code %2, outside 0 to 255").arg(path).arg(code));
-    warnIf(warnings, !isKeystrokeByte(mods),
-           QStringLiteral("%1: the sensor holds modifier mask %2, outside 0 to 255").arg(path).arg(mods));
+    warnIf(warnings, !isKeystrokeByte(code), [&] {
+        //: %1 is the keystroke's field path, %2 the stored key code
+        return message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: the sensor holds key code %2, outside 0 to 255"))
+            .args(path, QString::number(code));
+    });
+    warnIf(warnings, !isKeystrokeByte(mods), [&] {
+        //: %1 is the keystroke's field path, %2 the stored modifier mask
+        return message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: the sensor holds modifier mask %2, outside 0 to 255"))
+            .args(path, QString::number(mods));
+    });
     return keystrokeValue(code, mods, formOf(layout));
 }
 
-QJsonArray keysOf(const WalkParms &walk, const char *section, QStringList *warnings, Layout layout)
+QJsonArray keysOf(const WalkParms &walk, const char *section, Warnings *warnings, Layout layout)
 {
     QJsonArray keys;
     for (int i = 0; i < config::kKeystrokesPerSequence; ++i)
@@ -97,7 +108,10 @@ QString formatName()
     return QStringLiteral("ostraval-profile");
 }
 
-QJsonObject profileOf(const Records &source, QStringList *warnings, Layout layout)
+namespace {
+
+// The profile, with its warnings on `warnings` when it is given.
+QJsonObject exportedProfile(const Records &source, Warnings *warnings, Layout layout)
 {
     Records records = source;
     QJsonObject profile{{QStringLiteral("format"), formatName()}, {QStringLiteral("version"), kVersion}};
@@ -105,12 +119,13 @@ QJsonObject profileOf(const Records &source, QStringList *warnings, Layout layou
     for (const config::NumberSetting &field : config::kNumbers) {
         const int value = field.word(records);
         const config::Bounds bounds = field.bounds;
-        warnIf(warnings, !field.bounds.holds(value),
-               QStringLiteral("%1: the sensor holds %2, outside %3 to %4; mend it before the profile is imported")
-                   .arg(fieldPath(field.section, field.name))
-                   .arg(value)
-                   .arg(bounds.lower)
-                   .arg(bounds.upper));
+        warnIf(warnings, !field.bounds.holds(value), [&] {
+            //: %1 is the field path, %2 the stored value, %3 to %4 the field's bounds
+            return message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                             "%1: the sensor holds %2, outside %3 to %4; mend it before the profile is imported"))
+                .args(fieldPath(field.section, field.name), QString::number(value), QString::number(bounds.lower),
+                      QString::number(bounds.upper));
+        });
         putInSection(profile, field.section, field.name, value);
     }
 
@@ -126,14 +141,34 @@ QJsonObject profileOf(const Records &source, QStringList *warnings, Layout layou
         putInSection(profile, sequence.section, config::kKeysName, keysOf(walk, sequence.section, warnings, layout));
         if (layout == Layout::Detailed)
             putInSection(profile, sequence.section, config::kKeyCountName, walk.KeyCount);
-        warnIf(warnings, walk.KeyCount != config::keystrokesInUse(walk),
-               QStringLiteral("%1: the sensor's key count %2 does not agree with its %3 keys; an import stores %3")
-                   .arg(QLatin1String(sequence.section))
-                   .arg(walk.KeyCount)
-                   .arg(config::keystrokesInUse(walk)));
+        warnIf(warnings, walk.KeyCount != config::keystrokesInUse(walk), [&] {
+            //: %1 is the key sequence's section, %2 its stored key count, %n the keystrokes it holds
+            return message(QT_TRANSLATE_N_NOOP("ostraval-ctl",
+                                               "%1: the sensor's key count %2 does not agree with its %n keys; an import stores %n"),
+                           config::keystrokesInUse(walk))
+                .args(QString::fromLatin1(sequence.section), QString::number(walk.KeyCount));
+        });
     }
 
     profile[QLatin1String(config::kReservedName)] = reservedOf(records);
+    return profile;
+}
+
+} // namespace
+
+QJsonObject profileOf(const Records &records, Warnings &warnings, Layout layout)
+{
+    return exportedProfile(records, &warnings, layout);
+}
+
+QJsonObject profileOf(const Records &records, QStringList *warnings, Layout layout)
+{
+    if (!warnings)
+        return exportedProfile(records, nullptr, layout);
+    Warnings both;
+    const QJsonObject profile = exportedProfile(records, &both, layout);
+    for (const i18n::Message &warning : both)
+        warnings->append(warning.english());
     return profile;
 }
 

@@ -7,11 +7,11 @@
 #include "readable.h"
 #include "settings.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 #include <initializer_list>
 #include <optional>
 
@@ -40,15 +40,39 @@ QString joined(const QStringList &path)
     return readable(text);
 }
 
+using i18n::Message;
+
 // A refusal at a path already joined.
-Refusal refusalAt(const QString &where, const QJsonValue &value, const QString &allowed, const QString &message)
+Refusal refusalAt(const QString &where, const QJsonValue &value, const Message &allowed, const Message &why)
 {
-    return Refusal{where, value.isUndefined() ? value : briefValue(value), allowed, message};
+    return Refusal{where, value.isUndefined() ? value : briefValue(value), allowed.english(), why.english(),
+                   why.shown()};
 }
 
-Refusal refusalOf(const QStringList &path, const QJsonValue &value, const QString &allowed, const QString &message)
+Refusal refusalOf(const QStringList &path, const QJsonValue &value, const Message &allowed, const Message &why)
 {
-    return refusalAt(joined(path), value, allowed, message);
+    return refusalAt(joined(path), value, allowed, why);
+}
+
+// What is allowed, given as it is or made by a function only when the
+// refusal is listed.
+template <typename Allowed>
+Message allowedText(const Allowed &allowed)
+{
+    if constexpr (std::is_invocable_v<Allowed>)
+        return allowed();
+    else
+        return allowed;
+}
+
+// A list of numbers joined for people: "166 and 175" with `pair` "%1 and
+// %2", "166 or 175" with "%1 or %2".
+Message listed(const QList<int> &numbers, const char *pair)
+{
+    Message text = Message::verbatim(QString::number(numbers.value(0)));
+    for (qsizetype i = 1; i < numbers.size(); ++i)
+        text = message(pair).args(text, Message::verbatim(QString::number(numbers[i])));
+    return text;
 }
 
 QString quoted(const QString &text)
@@ -94,27 +118,34 @@ private:
             refusals_.addUnlisted();
     }
 
-    void refuse(const QStringList &path, const QJsonValue &value, const QString &allowed)
+    // `allowed` is a Message or a function that makes one.
+    template <typename Allowed>
+    void refuse(const QStringList &path, const QJsonValue &value, const Allowed &allowed)
     {
         add([&] {
-            return refusalOf(path, value, allowed,
-                             QStringLiteral("%1: %2 is not allowed: expected %3")
-                                 .arg(joined(path), readableJson(value), allowed));
+            const Message expected = allowedText(allowed);
+            //: %1 is the field path, %2 the value given, %3 what is allowed there
+            return refusalOf(path, value, expected,
+                             message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: %2 is not allowed: expected %3"))
+                                 .args(Message::verbatim(joined(path)), Message::verbatim(readableJson(value)),
+                                       expected));
         });
     }
 
-    void refuseMissing(const QStringList &path, const QString &allowed)
+    void refuseMissing(const QStringList &path, const Message &allowed)
     {
         add([&] {
+            //: %1 is the field path, %2 what is allowed there
             return refusalOf(path, QJsonValue::Undefined, allowed,
-                             QStringLiteral("%1: missing: expected %2").arg(joined(path), allowed));
+                             message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: missing: expected %2"))
+                                 .args(Message::verbatim(joined(path)), allowed));
         });
     }
 
     void checkHeader(const QJsonObject &profile)
     {
         const QStringList formatPath = {QStringLiteral("format")};
-        const QString format = QStringLiteral("\"%1\"").arg(formatName());
+        const Message format = Message::verbatim(QStringLiteral("\"%1\"").arg(formatName()));
         const QJsonValue given = profile.value(QStringLiteral("format"));
         if (given.isUndefined())
             refuseMissing(formatPath, format);
@@ -124,18 +155,21 @@ private:
         const QStringList versionPath = {QStringLiteral("version")};
         const QJsonValue version = profile.value(QStringLiteral("version"));
         const std::optional<int> number = wholeNumber(version, 1, 0x7FFF);
-        const QString readVersions = QStringLiteral("%1 or older").arg(kVersion);
+        const Message thisVersion = Message::verbatim(QString::number(kVersion));
         if (version.isUndefined())
-            refuseMissing(versionPath, QString::number(kVersion));
+            refuseMissing(versionPath, thisVersion);
         else if (number && *number > kVersion)
             add([&] {
+                //: %1 is the newest profile version this program reads
+                const Message readVersions = message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1 or older")).arg(kVersion);
+                //: %1 is the profile's version, %2 the versions this program reads
                 return refusalOf(versionPath, version, readVersions,
-                                 QStringLiteral("version: %1 is newer than this program reads: expected %2")
-                                     .arg(*number)
-                                     .arg(readVersions));
+                                 message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                                           "version: %1 is newer than this program reads: expected %2"))
+                                     .args(Message::verbatim(QString::number(*number)), readVersions));
             });
         else if (!number)
-            refuse(versionPath, version, QString::number(kVersion));
+            refuse(versionPath, version, thisVersion);
     }
 
     // Refuses members other than the allowed ones.
@@ -147,8 +181,12 @@ private:
                 continue;
             add([&] {
                 const QStringList memberPath = path + QStringList{it.key()};
-                return refusalOf(memberPath, it.value(), QStringLiteral("one of the members %1").arg(members),
-                                 QStringLiteral("%1: unknown field: allowed are %2").arg(joined(memberPath), members));
+                //: %1 is the list of member names
+                return refusalOf(memberPath, it.value(),
+                                 message(QT_TRANSLATE_NOOP("ostraval-ctl", "one of the members %1")).arg(members),
+                                 //: %1 is the field path, %2 the list of member names
+                                 message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: unknown field: allowed are %2"))
+                                     .args(joined(memberPath), members));
             });
         }
     }
@@ -167,7 +205,11 @@ private:
     {
         const std::optional<int> number = wholeNumber(value, lower, upper);
         if (!number)
-            refuse(path, value, QStringLiteral("a whole number from %1 to %2").arg(lower).arg(upper));
+            refuse(path, value, [&] {
+                //: %1 and %2 are the field's bounds
+                return message(QT_TRANSLATE_NOOP("ostraval-ctl", "a whole number from %1 to %2"))
+                    .args(QString::number(lower), QString::number(upper));
+            });
         return number;
     }
 
@@ -184,8 +226,11 @@ private:
         if (value.isUndefined())
             return std::nullopt;
         if (!value.isObject()) {
-            refuse({QString::fromLatin1(name)}, value,
-                   QStringLiteral("an object with %1").arg(allowed.join(QStringLiteral(", "))));
+            refuse({QString::fromLatin1(name)}, value, [&] {
+                //: %1 is the list of member names
+                return message(QT_TRANSLATE_NOOP("ostraval-ctl", "an object with %1"))
+                    .arg(allowed.join(QStringLiteral(", ")));
+            });
             return std::nullopt;
         }
         checkMembers(value.toObject(), {QString::fromLatin1(name)}, allowed);
@@ -230,7 +275,10 @@ private:
             if (lit.isUndefined())
                 continue;
             if (!lit.isBool()) {
-                refuse({QLatin1String(config::kLedsName), QString::fromLatin1(led.name)}, lit, QStringLiteral("true or false"));
+                refuse({QLatin1String(config::kLedsName), QString::fromLatin1(led.name)}, lit, [] {
+                    //: the JSON words true and false, which stay untranslated
+                    return message(QT_TRANSLATE_NOOP("ostraval-ctl", "true or false"));
+                });
                 continue;
             }
             const int flags = lit.toBool() ? records_.sonar.LedFlags & ~led.offBit : records_.sonar.LedFlags | led.offBit;
@@ -250,7 +298,10 @@ private:
         const QJsonValue code = keystroke.value(QStringLiteral("code"));
         const QJsonValue name = keystroke.value(QStringLiteral("name"));
         if (code.isUndefined() && name.isUndefined()) {
-            refuse(path, keystroke, QStringLiteral("a keystroke with a key \"name\" or a \"code\" from 0 to 255"));
+            refuse(path, keystroke, [] {
+                //: "name" and "code" are profile members and stay untranslated
+                return message(QT_TRANSLATE_NOOP("ostraval-ctl", "a keystroke with a key \"name\" or a \"code\" from 0 to 255"));
+            });
             return std::nullopt;
         }
         std::optional<int> number;
@@ -262,50 +313,73 @@ private:
         const QStringList namePath = path + QStringList{QStringLiteral("name")};
         const QList<int> codes = name.isString() ? codesNamed(name.toString()) : QList<int>{};
         if (codes.isEmpty()) {
-            refuse(namePath, name, QStringLiteral("a key name of the key table (for example \"DELETE\")") +
-                                       (number ? QStringLiteral(" for code %1, %2").arg(*number).arg(nameOfCode(*number))
-                                               : QStringLiteral(", or give a \"code\"")));
+            refuse(namePath, name, [&] {
+                if (!number)
+                    //: "code" is a profile member and stays untranslated
+                    return message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                                     "a key name of the key table (for example \"DELETE\"), or give a \"code\""));
+                //: %1 is the key code given, %2 the name of its key in double quotes or the words "no key's"
+                return message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                                 "a key name of the key table (for example \"DELETE\") for code %1, %2"))
+                    .args(Message::verbatim(QString::number(*number)), nameOfCode(*number));
+            });
             return std::nullopt;
         }
         if (number && codes.contains(*number))
             return number;
         if (number) {
             add([&] {
-                return refusalOf(path, keystroke, QStringLiteral("a name and a code of the same key"),
-                                 QStringLiteral("%1: the name %2 and the code %3 disagree: %2 is %4, code %3 is %5; "
-                                                "give one of them")
-                                     .arg(joined(path), quoted(name.toString()), QString::number(*number),
-                                          codesText(codes), nameOfCode(*number)));
+                return refusalOf(path, keystroke, message(QT_TRANSLATE_NOOP("ostraval-ctl", "a name and a code of the same key")),
+                                 //: %1 is the keystroke's field path, %2 the key name given, %3 the code given, %4 the
+                                 //: codes of that name ("code 5", "codes 166 and 175"), %5 the name of the code's key
+                                 //: in double quotes or "no key's"
+                                 message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                                           "%1: the name %2 and the code %3 disagree: %2 is %4, code %3 is %5; "
+                                                           "give one of them"))
+                                     .args(Message::verbatim(joined(path)), Message::verbatim(quoted(name.toString())),
+                                           Message::verbatim(QString::number(*number)), codesText(codes),
+                                           nameOfCode(*number)));
             });
             return std::nullopt;
         }
         if (codes.size() == 1)
             return codes.first();
         add([&] {
-            return refusalOf(namePath, name, QStringLiteral("a \"code\": %1").arg(codesText(codes, "or")),
-                             QStringLiteral("%1: %2 names %3 keys (%4): give its \"code\" instead")
-                                 .arg(joined(namePath), quoted(name.toString()), QString::number(codes.size()),
-                                      codesText(codes)));
+            //: %1 is a list of key codes ("166 or 175"); "code" is a profile member and stays untranslated
+            return refusalOf(namePath, name,
+                             message(QT_TRANSLATE_NOOP("ostraval-ctl", "a \"code\": %1"))
+                                 .arg(listed(codes, QT_TRANSLATE_NOOP("ostraval-ctl", "%1 or %2"))),
+                             //: %1 is the field path, %2 the key name given, %n the number of keys of that name,
+                             //: %3 their codes ("codes 166 and 175")
+                             message(QT_TRANSLATE_N_NOOP("ostraval-ctl",
+                                                         "%1: %2 names %n keys (%3): give its \"code\" instead"),
+                                     static_cast<int>(codes.size()))
+                                 .args(Message::verbatim(joined(namePath)), Message::verbatim(quoted(name.toString())),
+                                       codesText(codes)));
         });
         return std::nullopt;
     }
 
-    // "codes 166 and 175", "code 5"; with `joiner` "or": "166 or 175".
-    static QString codesText(const QList<int> &codes, const char *joiner = nullptr)
+    // "codes 166 and 175", "code 5".
+    static Message codesText(const QList<int> &codes)
     {
-        QStringList listed;
-        for (int code : codes)
-            listed << QString::number(code);
-        if (joiner)
-            return listed.join(QStringLiteral(" %1 ").arg(QLatin1String(joiner)));
-        return (codes.size() == 1 ? QStringLiteral("code ") : QStringLiteral("codes ")) +
-               listed.join(QStringLiteral(" and "));
+        //: %1 is two key codes or more, joined ("166 and 175")
+        const Message all = listed(codes, QT_TRANSLATE_NOOP("ostraval-ctl", "%1 and %2"));
+        if (codes.size() == 1)
+            //: %1 is a key code
+            return message(QT_TRANSLATE_NOOP("ostraval-ctl", "code %1")).arg(all);
+        //: %1 is the list of key codes ("166 and 175"), %n their number
+        return message(QT_TRANSLATE_N_NOOP("ostraval-ctl", "codes %1"), static_cast<int>(codes.size())).arg(all);
     }
 
-    static QString nameOfCode(int code)
+    // The key's name in double quotes, or "no key's" for a code without one.
+    static Message nameOfCode(int code)
     {
         const QString name = keyName(code);
-        return name.isEmpty() ? QStringLiteral("no key's") : QStringLiteral("\"%1\"").arg(name);
+        if (name.isEmpty())
+            //: stands for a key's name where a code names no key: "for code 250, no key's"
+            return message(QT_TRANSLATE_NOOP("ostraval-ctl", "no key's"));
+        return Message::verbatim(QStringLiteral("\"%1\"").arg(name));
     }
 
     std::optional<int> modifierMask(const QJsonObject &keystroke, const QStringList &path)
@@ -315,7 +389,10 @@ private:
         if (mods.isUndefined())
             return 0;
         if (!mods.isArray()) {
-            refuse(modsPath, mods, QStringLiteral("a list of modifier names (%1)").arg(modifierNames()));
+            refuse(modsPath, mods, [] {
+                //: %1 is the list of modifier names, which stay untranslated
+                return message(QT_TRANSLATE_NOOP("ostraval-ctl", "a list of modifier names (%1)")).arg(modifierNames());
+            });
             return std::nullopt;
         }
         int mask = 0;
@@ -324,8 +401,10 @@ private:
         for (qsizetype i = 0; i < list.size(); ++i) {
             const int bit = modifierBit(list[i].toString());
             if (bit == 0 || !list[i].isString()) {
-                refuse(modsPath + QStringList{QStringLiteral("[%1]").arg(i)}, list[i],
-                       QStringLiteral("one of %1").arg(modifierNames()));
+                refuse(modsPath + QStringList{QStringLiteral("[%1]").arg(i)}, list[i], [] {
+                    //: %1 is the list of modifier names, which stay untranslated
+                    return message(QT_TRANSLATE_NOOP("ostraval-ctl", "one of %1")).arg(modifierNames());
+                });
                 valid = false;
             }
             mask |= bit;
@@ -339,7 +418,10 @@ private:
         if (value.isNull())
             return Keystroke{};
         if (!value.isObject()) {
-            refuse(path, value, QStringLiteral("a keystroke {\"name\": \"...\", \"mods\": [...]} or null"));
+            refuse(path, value, [] {
+                //: the JSON in braces and the word null stay untranslated
+                return message(QT_TRANSLATE_NOOP("ostraval-ctl", "a keystroke {\"name\": \"...\", \"mods\": [...]} or null"));
+            });
             return std::nullopt;
         }
         const QJsonObject object = value.toObject();
@@ -383,8 +465,12 @@ private:
         walk.KeyCount = config::keystrokesInUse(walk);
         // The count follows the keys; given, it must say what they say.
         if (!count.isUndefined() && count != QJsonValue(walk.KeyCount)) {
-            refuse({QString::fromLatin1(sequence.section), QString::fromLatin1(config::kKeyCountName)}, count,
-                   QStringLiteral("%1, the number of keys in use (the count follows the keys)").arg(walk.KeyCount));
+            refuse({QString::fromLatin1(sequence.section), QString::fromLatin1(config::kKeyCountName)}, count, [&] {
+                //: %1 is the number of keystrokes the sequence holds
+                return message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                                 "%1, the number of keys in use (the count follows the keys)"))
+                    .arg(walk.KeyCount);
+            });
             return;
         }
         records_.*sequence.walk = walk;
@@ -394,7 +480,12 @@ private:
     bool readKeys(const QJsonValue &keys, const QStringList &path, WalkParms &walk)
     {
         if (!keys.isArray() || keys.toArray().size() > config::kKeystrokesPerSequence) {
-            refuse(path, keys, QStringLiteral("a list of at most %1 keystrokes, null for an empty position").arg(config::kKeystrokesPerSequence));
+            refuse(path, keys, [] {
+                //: %1 is the number of key positions; null stays untranslated
+                return message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                                 "a list of at most %1 keystrokes, null for an empty position"))
+                    .arg(config::kKeystrokesPerSequence);
+            });
             return false;
         }
         bool valid = true;
@@ -422,8 +513,11 @@ private:
         if (!ledFlags.isUndefined()) {
             const std::optional<int> other = wholeNumber(ledFlags, 0, 0xFFFF);
             if (!other || (*other & config::kLedBits) != 0)
-                refuse(ledPath, ledFlags,
-                       QStringLiteral("a whole number from 0 to 65535 without the LED bits 1, 2 and 4 (\"leds\" sets them)"));
+                refuse(ledPath, ledFlags, [] {
+                    //: "leds" is a profile member and stays untranslated
+                    return message(QT_TRANSLATE_NOOP(
+                        "ostraval-ctl", "a whole number from 0 to 65535 without the LED bits 1, 2 and 4 (\"leds\" sets them)"));
+                });
             else
                 records_.sonar.LedFlags = static_cast<int16_t>((records_.sonar.LedFlags & config::kLedBits) | *other);
         }
@@ -442,7 +536,10 @@ private:
         for (qsizetype i = 0; valid && i < words.size(); ++i)
             valid = wholeNumber(words[i], 0, 0xFFFF).has_value();
         if (!valid) {
-            refuse(path, value, QStringLiteral("a list of %1 whole numbers from 0 to 65535").arg(group.count));
+            refuse(path, value, [&] {
+                //: %n is the number of words the list holds
+                return message(QT_TRANSLATE_N_NOOP("ostraval-ctl", "a list of %n whole numbers from 0 to 65535"), group.count);
+            });
             return;
         }
         for (int i = 0; i < group.count; ++i)
@@ -455,28 +552,37 @@ private:
 };
 
 // Why a text is not JSON, one whole sentence for each fault: %1 is the line,
-// %2 the column, %3 what stands there.
+// %2 the column, %3 what stands there. "JSON" stays untranslated.
 struct FaultMessage {
     JsonFault fault;
     const char *message;
 };
 
 constexpr FaultMessage kFaultMessages[] = {
-    {JsonFault::TextEnds, QT_TRANSLATE_NOOP("profile", "not JSON: the text ends at line %1, column %2 before its value does")},
-    {JsonFault::NoValue, QT_TRANSLATE_NOOP("profile", "not JSON: a value is due at line %1, column %2, not %3")},
-    {JsonFault::NoName, QT_TRANSLATE_NOOP("profile", "not JSON: a member name in double quotes is due at line %1, column %2, not %3")},
-    {JsonFault::NoColon, QT_TRANSLATE_NOOP("profile", "not JSON: a colon is due after the member name at line %1, column %2, not %3")},
-    {JsonFault::ObjectNotClosed, QT_TRANSLATE_NOOP("profile", "not JSON: a comma or a closing brace is due at line %1, column %2, not %3")},
-    {JsonFault::ListNotClosed, QT_TRANSLATE_NOOP("profile", "not JSON: a comma or a closing bracket is due at line %1, column %2, not %3")},
-    {JsonFault::StringNotClosed, QT_TRANSLATE_NOOP("profile", "not JSON: the string that starts at line %1, column %2 is not closed")},
-    {JsonFault::BadEscape, QT_TRANSLATE_NOOP("profile", "not JSON: %3 at line %1, column %2 is not an escape that JSON has")},
-    {JsonFault::ControlCharacter, QT_TRANSLATE_NOOP("profile", "not JSON: the control character %3 at line %1, column %2 stands in a string unescaped")},
-    {JsonFault::NotUtf8, QT_TRANSLATE_NOOP("profile", "not JSON: the bytes at line %1, column %2 are not UTF-8 text")},
-    {JsonFault::BadNumber, QT_TRANSLATE_NOOP("profile", "not JSON: %3 at line %1, column %2 is not a number as JSON writes numbers")},
-    {JsonFault::TextAfterValue, QT_TRANSLATE_NOOP("profile", "not JSON: more follows the value at line %1, column %2")},
-    {JsonFault::TooDeep, QT_TRANSLATE_NOOP("profile", "not JSON: lists and objects nest deeper than %3 levels at line %1, column %2")},
-    {JsonFault::Unread, QT_TRANSLATE_NOOP("profile", "not JSON: %3 at line %1, column %2")},
+    {JsonFault::TextEnds, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: the text ends at line %1, column %2 before its value does")},
+    {JsonFault::NoValue, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: a value is due at line %1, column %2, not %3")},
+    {JsonFault::NoName, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: a member name in double quotes is due at line %1, column %2, not %3")},
+    {JsonFault::NoColon, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: a colon is due after the member name at line %1, column %2, not %3")},
+    {JsonFault::ObjectNotClosed, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: a comma or a closing brace is due at line %1, column %2, not %3")},
+    {JsonFault::ListNotClosed, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: a comma or a closing bracket is due at line %1, column %2, not %3")},
+    {JsonFault::StringNotClosed, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: the string that starts at line %1, column %2 is not closed")},
+    {JsonFault::BadEscape, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: %3 at line %1, column %2 is not an escape that JSON has")},
+    {JsonFault::ControlCharacter, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: the control character %3 at line %1, column %2 stands in a string unescaped")},
+    {JsonFault::NotUtf8, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: the bytes at line %1, column %2 are not UTF-8 text")},
+    {JsonFault::BadNumber, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: %3 at line %1, column %2 is not a number as JSON writes numbers")},
+    {JsonFault::TextAfterValue, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: more follows the value at line %1, column %2")},
+    {JsonFault::TooDeep, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: lists and objects nest deeper than %3 levels at line %1, column %2")},
+    {JsonFault::Unread, QT_TRANSLATE_NOOP("ostraval-ctl", "not JSON: %3 at line %1, column %2")},
 };
+
+// The fault's message with its line, column and, where it names it, what
+// stands there: an argument with no place in the text would be warned of.
+Message withPlace(const Message &fault, const QString &line, const QString &column, const QString &token)
+{
+    if (fault.english().contains(QLatin1String("%3")))
+        return fault.args(line, column, token);
+    return fault.args(line, column);
+}
 
 // A text that is not JSON, placed by line and column. A number beyond what
 // JSON holds (1e400) is named by its field.
@@ -495,26 +601,36 @@ Refusal unreadable(const QByteArray &text, const JsonReading &reading)
     else if (reading.fault == JsonFault::Unread)
         token = QString::fromUtf8(reading.token);
     if (reading.fault == JsonFault::HugeNumber) {
-        const QString shown = readable(QString::fromLatin1(reading.token));
+        const QString number = readable(QString::fromLatin1(reading.token));
         const QString where = readable(reading.path);
-        return refusalAt(where, shown, QStringLiteral("a number JSON can hold"),
-                         QStringLiteral("%1: %2 is a number JSON cannot hold (line %3, column %4)")
-                             .arg(where.isEmpty() ? QStringLiteral("not JSON") : where, shown,
-                                  line, column));
+        const Message allowed = message(QT_TRANSLATE_NOOP("ostraval-ctl", "a number JSON can hold"));
+        if (where.isEmpty())
+            //: %1 is the number as written, %2 and %3 its line and column
+            return refusalAt(where, number, allowed,
+                             message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                                       "not JSON: %1 is a number JSON cannot hold (line %2, column %3)"))
+                                 .args(number, line, column));
+        //: %1 is the field path, %2 the number as written, %3 and %4 its line and column
+        return refusalAt(where, number, allowed,
+                         message(QT_TRANSLATE_NOOP("ostraval-ctl", "%1: %2 is a number JSON cannot hold (line %3, column %4)"))
+                             .args(where, number, line, column));
     }
     const auto known = std::find_if(std::begin(kFaultMessages), std::end(kFaultMessages),
                                     [&reading](const FaultMessage &m) { return m.fault == reading.fault; });
     Q_ASSERT(known != std::end(kFaultMessages));
-    return refusalOf({}, QJsonValue::Undefined, QStringLiteral("JSON text"),
-                     QCoreApplication::translate("profile", known->message).arg(line, column, token));
+    return refusalOf({}, QJsonValue::Undefined, message(QT_TRANSLATE_NOOP("ostraval-ctl", "JSON text")),
+                     withPlace(message(known->message), line, column, token));
 }
 
 Refusal namedAgain(const DuplicateMember &duplicate)
 {
     const QString where = readable(duplicate.path);
-    return refusalAt(where, QJsonValue::Undefined, QStringLiteral("each member once in its object"),
-                     QStringLiteral("%1: named again on line %2 (first on line %3): each member may be named once")
-                         .arg(where, QString::number(duplicate.line), QString::number(duplicate.firstLine)));
+    return refusalAt(where, QJsonValue::Undefined,
+                     message(QT_TRANSLATE_NOOP("ostraval-ctl", "each member once in its object")),
+                     //: %1 is the member's path, %2 and %3 the lines where it is named
+                     message(QT_TRANSLATE_NOOP("ostraval-ctl",
+                                               "%1: named again on line %2 (first on line %3): each member may be named once"))
+                         .args(where, QString::number(duplicate.line), QString::number(duplicate.firstLine)));
 }
 
 } // namespace
@@ -552,8 +668,8 @@ Refusals parseProfile(const QByteArray &text, QJsonObject &profile)
     if (reading.fault != JsonFault::None)
         return {unreadable(text, reading)};
     if (!reading.value.isObject())
-        return {refusalOf({}, QJsonValue::Undefined, QStringLiteral("a JSON object"),
-                          QStringLiteral("not a profile: the JSON text holds no object"))};
+        return {refusalOf({}, QJsonValue::Undefined, message(QT_TRANSLATE_NOOP("ostraval-ctl", "a JSON object")),
+                          message(QT_TRANSLATE_NOOP("ostraval-ctl", "not a profile: the JSON text holds no object")))};
     // QJsonDocument keeps the last of two members of one name: both are refused.
     Refusals refusals;
     for (const DuplicateMember &duplicate : reading.duplicates)

@@ -2,10 +2,20 @@
 // message: one plain line of readable length, whatever it holds.
 #pragma once
 
+#include "catalogues.h"
+
 #include <QJsonValue>
 #include <QString>
 
 namespace profile {
+
+// A message of the profiles, marked where it stands with
+// QT_TRANSLATE_NOOP("ostraval-ctl", ...) (QT_TRANSLATE_N_NOOP with a count
+// `n`): in English for JSON answers, translated for people.
+inline i18n::Message message(const char *source, int n = -1)
+{
+    return i18n::Message("ostraval-ctl", source, n);
+}
 
 // Characters a person sees of input text repeated in a message, escapes
 // included.

@@ -1156,6 +1156,10 @@ void TestCtl::jsonAnswersInEveryLanguage_data()
     QTest::newRow("reset without --yes") << QStringList{"reset", "--json"} << QString();
     QTest::newRow("unknown option") << QStringList{"show", "--colour", "--json"} << QString();
     QTest::newRow("profile that cannot be read") << QStringList{"diff", "{dir}/missing.json", "--json"} << QString();
+    QTest::newRow("refused profile") << QStringList{"import", "{dir}/refused.json", "--json"} << QString();
+    QTest::newRow("profile that is not JSON") << QStringList{"diff", "{dir}/cut.json", "--json"} << QString();
+    QTest::newRow("refused assignments")
+        << QStringList{"set", "detection_range", "walk_away..keys=1", "detection_range.x=1", "--json"} << QString();
     QTest::newRow("failed commit") << QStringList{"set", "detection_range=20", "--json"}
                                    << "KV3RAPI_SIM_FAIL=WriteCfg:6";
     QTest::newRow("no sensor") << QStringList{"show", "--json"} << "KV3RAPI_SIM_UNPLUGGED=1";
@@ -1166,6 +1170,13 @@ void TestCtl::jsonAnswersInEveryLanguage()
     QFETCH(QStringList, arguments);
     QFETCH(QString, setting);
     arguments.replaceInStrings("{dir}", dir_->path());
+    // Refusals of every kind the profile reader words: an unknown member, a
+    // value out of bounds, a wrong type, an unknown key name, a name and a
+    // code that disagree, counted words; and a text that is not JSON.
+    writeFile("refused.json", R"({"format": "ostraval-profile", "version": 2, "detection_range": 99, "colour": 1,
+        "leds": {"in_range": "yes"}, "walk_away": {"keys": [{"name": "NO_SUCH_KEY"}, {"name": "DELETE", "code": 5}]},
+        "reserved": {"led_flags": 1}})");
+    writeFile("cut.json", R"({"format": "ostraval-profile", "version": )");
     const QStringList english = {"LC_ALL=C.UTF-8", "LANGUAGE=", setting};
     const Result expected = run(arguments, english);
     QVERIFY(!expected.out.isEmpty());
