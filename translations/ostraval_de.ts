@@ -1002,287 +1002,287 @@ die Standardfehlerausgabe.
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is the profile file&apos;s name, %2 one problem of it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not FIELD=VALUE</source>
         <extracomment>%1 is the assignment as given; FIELD=VALUE is the form it must have</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat nicht die Form FIELD=VALUE</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a field path such as walk_away.keys[0].name</source>
         <extracomment>%1 is the text before &quot;=&quot; in an assignment</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Feldpfad wie walk_away.keys[0].name</translation>
     </message>
     <message>
         <source>%1: %2 is a value with no parts</source>
         <extracomment>%1 is the field path given, %2 its first member, a single value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist ein Wert ohne Teile</translation>
     </message>
     <message>
         <source>%1: the field has no parts to set</source>
         <extracomment>%1 is the field path given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Das Feld hat keine Teile, die sich setzen lassen</translation>
     </message>
     <message>
         <source>%1: the sensor holds key code %2, outside 0 to 255</source>
         <extracomment>%1 is the keystroke&apos;s field path, %2 the stored key code</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Sensor hat den Tastencode %2 gespeichert, außerhalb von 0 bis 255</translation>
     </message>
     <message>
         <source>%1: the sensor holds modifier mask %2, outside 0 to 255</source>
         <extracomment>%1 is the keystroke&apos;s field path, %2 the stored modifier mask</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Sensor hat die Modifikatormaske %2 gespeichert, außerhalb von 0 bis 255</translation>
     </message>
     <message>
         <source>%1: the sensor holds %2, outside %3 to %4; mend it before the profile is imported</source>
         <extracomment>%1 is the field path, %2 the stored value, %3 to %4 the field&apos;s bounds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Sensor hat %2 gespeichert, außerhalb von %3 bis %4; korrigieren Sie den Wert, bevor das Profil importiert wird</translation>
     </message>
     <message numerus="yes">
         <source>%1: the sensor&apos;s key count %2 does not agree with its %n keys; an import stores %n</source>
         <extracomment>%1 is the key sequence&apos;s section, %2 its stored key count, %n the keystrokes it holds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: Die Tastenanzahl %2 des Sensors passt nicht zu der %n belegten Taste; ein Import speichert %n</numerusform>
+            <numerusform>%1: Die Tastenanzahl %2 des Sensors passt nicht zu den %n belegten Tasten; ein Import speichert %n</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2 is not allowed: expected %3</source>
         <extracomment>%1 is the field path, %2 the value given, %3 what is allowed there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist nicht zulässig: erwartet wird %3</translation>
     </message>
     <message>
         <source>%1: missing: expected %2</source>
         <extracomment>%1 is the field path, %2 what is allowed there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: fehlt: erwartet wird %2</translation>
     </message>
     <message>
         <source>%1 or older</source>
         <extracomment>%1 is the newest profile version this program reads</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder älter</translation>
     </message>
     <message>
         <source>version: %1 is newer than this program reads: expected %2</source>
         <extracomment>%1 is the profile&apos;s version, %2 the versions this program reads</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>version: %1 ist neuer, als dieses Programm lesen kann: erwartet wird %2</translation>
     </message>
     <message>
         <source>one of the members %1</source>
         <extracomment>%1 is the list of member names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eines der Elemente %1</translation>
     </message>
     <message>
         <source>%1: unknown field: allowed are %2</source>
         <extracomment>%1 is the field path, %2 the list of member names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekanntes Feld: zulässig sind %2</translation>
     </message>
     <message>
         <source>a whole number from %1 to %2</source>
         <extracomment>%1 and %2 are the field&apos;s bounds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
     </message>
     <message>
         <source>an object with %1</source>
         <extracomment>%1 is the list of member names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Objekt mit %1</translation>
     </message>
     <message>
         <source>true or false</source>
         <extracomment>the JSON words true and false, which stay untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>true oder false</translation>
     </message>
     <message>
         <source>a keystroke with a key &quot;name&quot; or a &quot;code&quot; from 0 to 255</source>
         <extracomment>&quot;name&quot; and &quot;code&quot; are profile members and stay untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Tastendruck mit einem Tasten-&quot;name&quot; oder einem &quot;code&quot; von 0 bis 255</translation>
     </message>
     <message>
         <source>a key name of the key table (for example &quot;DELETE&quot;), or give a &quot;code&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Tastenname aus der Tastentabelle (zum Beispiel &quot;DELETE&quot;), oder geben Sie einen &quot;code&quot; an</translation>
     </message>
     <message>
         <source>a key name of the key table (for example &quot;DELETE&quot;) for code %1, %2</source>
         <extracomment>%1 is the key code given, %2 the name of its key in double quotes or the words &quot;no key&apos;s&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Tastenname aus der Tastentabelle (zum Beispiel &quot;DELETE&quot;); Code %1 gehört zu %2</translation>
     </message>
     <message>
         <source>a name and a code of the same key</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Name und ein Code derselben Taste</translation>
     </message>
     <message>
         <source>%1: the name %2 and the code %3 disagree: %2 is %4, code %3 is %5; give one of them</source>
         <extracomment>%1 is the keystroke&apos;s field path, %2 the key name given, %3 the code given, %4 the codes of that name (&quot;code 5&quot;, &quot;codes 166 and 175&quot;), %5 the name of the code&apos;s key in double quotes or &quot;no key&apos;s&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name %2 und der Code %3 passen nicht zusammen: %2 hat %4, Code %3 gehört zu %5; geben Sie nur eines von beiden an</translation>
     </message>
     <message>
         <source>a &quot;code&quot;: %1</source>
         <extracomment>%1 is a list of key codes (&quot;166 or 175&quot;); &quot;code&quot; is a profile member and stays untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein &quot;code&quot;: %1</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 names %n keys (%3): give its &quot;code&quot; instead</source>
         <extracomment>%1 is the field path, %2 the key name given, %n the number of keys of that name, %3 their codes (&quot;codes 166 and 175&quot;)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 bezeichnet %n Taste (%3): geben Sie stattdessen ihren &quot;code&quot; an</numerusform>
+            <numerusform>%1: %2 bezeichnet %n Tasten (%3): geben Sie stattdessen ihren &quot;code&quot; an</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>%1 is two key codes or more, joined (&quot;166 and 175&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>code %1</source>
         <extracomment>%1 is a key code</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Code %1</translation>
     </message>
     <message numerus="yes">
         <source>codes %1</source>
         <extracomment>%1 is the list of key codes (&quot;166 and 175&quot;), %n their number</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Code %1</numerusform>
+            <numerusform>Codes %1</numerusform>
         </translation>
     </message>
     <message>
         <source>no key&apos;s</source>
         <extracomment>stands for a key&apos;s name where a code names no key: &quot;for code 250, no key&apos;s&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keiner Taste</translation>
     </message>
     <message>
         <source>a list of modifier names (%1)</source>
         <extracomment>%1 is the list of modifier names, which stay untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste von Namen von Modifikatortasten (%1)</translation>
     </message>
     <message>
         <source>one of %1</source>
         <extracomment>%1 is the list of modifier names, which stay untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eines von %1</translation>
     </message>
     <message>
         <source>a keystroke {&quot;name&quot;: &quot;...&quot;, &quot;mods&quot;: [...]} or null</source>
         <extracomment>the JSON in braces and the word null stay untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Tastendruck {&quot;name&quot;: &quot;...&quot;, &quot;mods&quot;: [...]} oder null</translation>
     </message>
     <message>
         <source>%1, the number of keys in use (the count follows the keys)</source>
         <extracomment>%1 is the number of keystrokes the sequence holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, die Anzahl der belegten Tasten (die Anzahl folgt den Tasten)</translation>
     </message>
     <message>
         <source>a list of at most %1 keystrokes, null for an empty position</source>
         <extracomment>%1 is the number of key positions; null stays untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste von höchstens %1 Tastendrücken, null für eine leere Position</translation>
     </message>
     <message>
         <source>a whole number from 0 to 65535 without the LED bits 1, 2 and 4 (&quot;leds&quot; sets them)</source>
         <extracomment>&quot;leds&quot; is a profile member and stays untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von 0 bis 65535 ohne die LED-Bits 1, 2 und 4 (diese setzt &quot;leds&quot;)</translation>
     </message>
     <message numerus="yes">
         <source>a list of %n whole numbers from 0 to 65535</source>
         <extracomment>%n is the number of words the list holds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>eine Liste mit %n Ganzzahl von 0 bis 65535</numerusform>
+            <numerusform>eine Liste mit %n Ganzzahlen von 0 bis 65535</numerusform>
         </translation>
     </message>
     <message>
         <source>not JSON: the text ends at line %1, column %2 before its value does</source>
-        <translation type="unfinished">kein JSON: Der Text endet in Zeile %1, Spalte %2 vor seinem Wert</translation>
+        <translation>kein JSON: Der Text endet in Zeile %1, Spalte %2 vor seinem Wert</translation>
     </message>
     <message>
         <source>not JSON: a value is due at line %1, column %2, not %3</source>
-        <translation type="unfinished">kein JSON: In Zeile %1, Spalte %2 wird ein Wert erwartet, nicht %3</translation>
+        <translation>kein JSON: In Zeile %1, Spalte %2 wird ein Wert erwartet, nicht %3</translation>
     </message>
     <message>
         <source>not JSON: a member name in double quotes is due at line %1, column %2, not %3</source>
-        <translation type="unfinished">kein JSON: In Zeile %1, Spalte %2 wird ein Elementname in doppelten Anführungszeichen erwartet, nicht %3</translation>
+        <translation>kein JSON: In Zeile %1, Spalte %2 wird ein Elementname in doppelten Anführungszeichen erwartet, nicht %3</translation>
     </message>
     <message>
         <source>not JSON: a colon is due after the member name at line %1, column %2, not %3</source>
-        <translation type="unfinished">kein JSON: In Zeile %1, Spalte %2 wird nach dem Elementnamen ein Doppelpunkt erwartet, nicht %3</translation>
+        <translation>kein JSON: In Zeile %1, Spalte %2 wird nach dem Elementnamen ein Doppelpunkt erwartet, nicht %3</translation>
     </message>
     <message>
         <source>not JSON: a comma or a closing brace is due at line %1, column %2, not %3</source>
-        <translation type="unfinished">kein JSON: In Zeile %1, Spalte %2 wird ein Komma oder eine schließende geschweifte Klammer erwartet, nicht %3</translation>
+        <translation>kein JSON: In Zeile %1, Spalte %2 wird ein Komma oder eine schließende geschweifte Klammer erwartet, nicht %3</translation>
     </message>
     <message>
         <source>not JSON: a comma or a closing bracket is due at line %1, column %2, not %3</source>
-        <translation type="unfinished">kein JSON: In Zeile %1, Spalte %2 wird ein Komma oder eine schließende eckige Klammer erwartet, nicht %3</translation>
+        <translation>kein JSON: In Zeile %1, Spalte %2 wird ein Komma oder eine schließende eckige Klammer erwartet, nicht %3</translation>
     </message>
     <message>
         <source>not JSON: the string that starts at line %1, column %2 is not closed</source>
-        <translation type="unfinished">kein JSON: Die Zeichenkette ab Zeile %1, Spalte %2 wird nicht geschlossen</translation>
+        <translation>kein JSON: Die Zeichenkette ab Zeile %1, Spalte %2 wird nicht geschlossen</translation>
     </message>
     <message>
         <source>not JSON: %3 at line %1, column %2 is not an escape that JSON has</source>
-        <translation type="unfinished">kein JSON: %3 in Zeile %1, Spalte %2 ist keine Escape-Sequenz von JSON</translation>
+        <translation>kein JSON: %3 in Zeile %1, Spalte %2 ist keine Escape-Sequenz von JSON</translation>
     </message>
     <message>
         <source>not JSON: the control character %3 at line %1, column %2 stands in a string unescaped</source>
-        <translation type="unfinished">kein JSON: Das Steuerzeichen %3 in Zeile %1, Spalte %2 steht ohne Escape in einer Zeichenkette</translation>
+        <translation>kein JSON: Das Steuerzeichen %3 in Zeile %1, Spalte %2 steht ohne Escape in einer Zeichenkette</translation>
     </message>
     <message>
         <source>not JSON: the bytes at line %1, column %2 are not UTF-8 text</source>
-        <translation type="unfinished">kein JSON: Die Bytes in Zeile %1, Spalte %2 sind kein UTF-8-Text</translation>
+        <translation>kein JSON: Die Bytes in Zeile %1, Spalte %2 sind kein UTF-8-Text</translation>
     </message>
     <message>
         <source>not JSON: %3 at line %1, column %2 is not a number as JSON writes numbers</source>
-        <translation type="unfinished">kein JSON: %3 in Zeile %1, Spalte %2 ist keine Zahl in der Schreibweise von JSON</translation>
+        <translation>kein JSON: %3 in Zeile %1, Spalte %2 ist keine Zahl in der Schreibweise von JSON</translation>
     </message>
     <message>
         <source>not JSON: more follows the value at line %1, column %2</source>
-        <translation type="unfinished">kein JSON: Nach dem Wert in Zeile %1, Spalte %2 folgt noch mehr</translation>
+        <translation>kein JSON: Nach dem Wert in Zeile %1, Spalte %2 folgt noch mehr</translation>
     </message>
     <message>
         <source>not JSON: lists and objects nest deeper than %3 levels at line %1, column %2</source>
-        <translation type="unfinished">kein JSON: Listen und Objekte sind in Zeile %1, Spalte %2 tiefer als %3 Ebenen verschachtelt</translation>
+        <translation>kein JSON: Listen und Objekte sind in Zeile %1, Spalte %2 tiefer als %3 Ebenen verschachtelt</translation>
     </message>
     <message>
         <source>not JSON: %3 at line %1, column %2</source>
-        <translation type="unfinished">kein JSON: %3 in Zeile %1, Spalte %2</translation>
+        <translation>kein JSON: %3 in Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>a number JSON can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl, die JSON darstellen kann</translation>
     </message>
     <message>
         <source>not JSON: %1 is a number JSON cannot hold (line %2, column %3)</source>
         <extracomment>%1 is the number as written, %2 and %3 its line and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein JSON: %1 ist eine Zahl, die JSON nicht darstellen kann (Zeile %2, Spalte %3)</translation>
     </message>
     <message>
         <source>%1: %2 is a number JSON cannot hold (line %3, column %4)</source>
         <extracomment>%1 is the field path, %2 the number as written, %3 and %4 its line and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist eine Zahl, die JSON nicht darstellen kann (Zeile %3, Spalte %4)</translation>
     </message>
     <message>
         <source>JSON text</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON-Text</translation>
     </message>
     <message>
         <source>each member once in its object</source>
-        <translation type="unfinished"></translation>
+        <translation>jedes Element nur einmal in seinem Objekt</translation>
     </message>
     <message>
         <source>%1: named again on line %2 (first on line %3): each member may be named once</source>
         <extracomment>%1 is the member&apos;s path, %2 and %3 the lines where it is named</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: in Zeile %2 erneut genannt (zuerst in Zeile %3): Jedes Element darf nur einmal genannt werden</translation>
     </message>
     <message>
         <source>a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>ein JSON-Objekt</translation>
     </message>
     <message>
         <source>not a profile: the JSON text holds no object</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Profil: Der JSON-Text enthält kein Objekt</translation>
     </message>
 </context>
 <context>
