@@ -1005,291 +1005,291 @@ chybový výstup.
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is the profile file&apos;s name, %2 one problem of it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not FIELD=VALUE</source>
         <extracomment>%1 is the assignment as given; FIELD=VALUE is the form it must have</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ nemá tvar FIELD=VALUE</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a field path such as walk_away.keys[0].name</source>
         <extracomment>%1 is the text before &quot;=&quot; in an assignment</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ není cesta k položce, například walk_away.keys[0].name</translation>
     </message>
     <message>
         <source>%1: %2 is a value with no parts</source>
         <extracomment>%1 is the field path given, %2 its first member, a single value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 je jednoduchá hodnota bez částí</translation>
     </message>
     <message>
         <source>%1: the field has no parts to set</source>
         <extracomment>%1 is the field path given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: položka nemá žádné části, které by šlo nastavit</translation>
     </message>
     <message>
         <source>%1: the sensor holds key code %2, outside 0 to 255</source>
         <extracomment>%1 is the keystroke&apos;s field path, %2 the stored key code</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: senzor uchovává kód klávesy %2 mimo rozsah 0 až 255</translation>
     </message>
     <message>
         <source>%1: the sensor holds modifier mask %2, outside 0 to 255</source>
         <extracomment>%1 is the keystroke&apos;s field path, %2 the stored modifier mask</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: senzor uchovává masku modifikátorů %2 mimo rozsah 0 až 255</translation>
     </message>
     <message>
         <source>%1: the sensor holds %2, outside %3 to %4; mend it before the profile is imported</source>
         <extracomment>%1 is the field path, %2 the stored value, %3 to %4 the field&apos;s bounds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: senzor uchovává %2 mimo rozsah %3 až %4; před importem profilu to opravte</translation>
     </message>
     <message numerus="yes">
         <source>%1: the sensor&apos;s key count %2 does not agree with its %n keys; an import stores %n</source>
         <extracomment>%1 is the key sequence&apos;s section, %2 its stored key count, %n the keystrokes it holds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: počet kláves %2 uložený v senzoru nesouhlasí s jeho %n klávesou; import uloží %n</numerusform>
+            <numerusform>%1: počet kláves %2 uložený v senzoru nesouhlasí s jeho %n klávesami; import uloží %n</numerusform>
+            <numerusform>%1: počet kláves %2 uložený v senzoru nesouhlasí s jeho %n klávesami; import uloží %n</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2 is not allowed: expected %3</source>
         <extracomment>%1 is the field path, %2 the value given, %3 what is allowed there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 není povoleno: očekává se %3</translation>
     </message>
     <message>
         <source>%1: missing: expected %2</source>
         <extracomment>%1 is the field path, %2 what is allowed there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: chybí: očekává se %2</translation>
     </message>
     <message>
         <source>%1 or older</source>
         <extracomment>%1 is the newest profile version this program reads</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nebo starší</translation>
     </message>
     <message>
         <source>version: %1 is newer than this program reads: expected %2</source>
         <extracomment>%1 is the profile&apos;s version, %2 the versions this program reads</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>version: %1 je novější, než tento program umí číst: očekává se %2</translation>
     </message>
     <message>
         <source>one of the members %1</source>
         <extracomment>%1 is the list of member names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jedna z položek %1</translation>
     </message>
     <message>
         <source>%1: unknown field: allowed are %2</source>
         <extracomment>%1 is the field path, %2 the list of member names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: neznámá položka: povoleny jsou %2</translation>
     </message>
     <message>
         <source>a whole number from %1 to %2</source>
         <extracomment>%1 and %2 are the field&apos;s bounds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>celé číslo od %1 do %2</translation>
     </message>
     <message>
         <source>an object with %1</source>
         <extracomment>%1 is the list of member names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>objekt s položkami %1</translation>
     </message>
     <message>
         <source>true or false</source>
         <extracomment>the JSON words true and false, which stay untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>true nebo false</translation>
     </message>
     <message>
         <source>a keystroke with a key &quot;name&quot; or a &quot;code&quot; from 0 to 255</source>
         <extracomment>&quot;name&quot; and &quot;code&quot; are profile members and stay untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>klávesa zadaná názvem &quot;name&quot; nebo kódem &quot;code&quot; od 0 do 255</translation>
     </message>
     <message>
         <source>a key name of the key table (for example &quot;DELETE&quot;), or give a &quot;code&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>název klávesy z tabulky kláves (například &quot;DELETE&quot;), nebo zadejte &quot;code&quot;</translation>
     </message>
     <message>
         <source>a key name of the key table (for example &quot;DELETE&quot;) for code %1, %2</source>
         <extracomment>%1 is the key code given, %2 the name of its key in double quotes or the words &quot;no key&apos;s&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>název klávesy z tabulky kláves (například &quot;DELETE&quot;) pro kód %1, %2</translation>
     </message>
     <message>
         <source>a name and a code of the same key</source>
-        <translation type="unfinished"></translation>
+        <translation>název a kód téže klávesy</translation>
     </message>
     <message>
         <source>%1: the name %2 and the code %3 disagree: %2 is %4, code %3 is %5; give one of them</source>
         <extracomment>%1 is the keystroke&apos;s field path, %2 the key name given, %3 the code given, %4 the codes of that name (&quot;code 5&quot;, &quot;codes 166 and 175&quot;), %5 the name of the code&apos;s key in double quotes or &quot;no key&apos;s&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: název %2 a kód %3 si odporují: %2 je %4, kód %3 je %5; zadejte jen jedno z nich</translation>
     </message>
     <message>
         <source>a &quot;code&quot;: %1</source>
         <extracomment>%1 is a list of key codes (&quot;166 or 175&quot;); &quot;code&quot; is a profile member and stays untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;code&quot;: %1</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nebo %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 names %n keys (%3): give its &quot;code&quot; instead</source>
         <extracomment>%1 is the field path, %2 the key name given, %n the number of keys of that name, %3 their codes (&quot;codes 166 and 175&quot;)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 označuje %n klávesu (%3): zadejte místo toho &quot;code&quot;</numerusform>
+            <numerusform>%1: %2 označuje %n klávesy (%3): zadejte místo toho &quot;code&quot;</numerusform>
+            <numerusform>%1: %2 označuje %n kláves (%3): zadejte místo toho &quot;code&quot;</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>%1 is two key codes or more, joined (&quot;166 and 175&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>code %1</source>
         <extracomment>%1 is a key code</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kód %1</translation>
     </message>
     <message numerus="yes">
         <source>codes %1</source>
         <extracomment>%1 is the list of key codes (&quot;166 and 175&quot;), %n their number</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kód %1</numerusform>
+            <numerusform>kódy %1</numerusform>
+            <numerusform>kódy %1</numerusform>
         </translation>
     </message>
     <message>
         <source>no key&apos;s</source>
         <extracomment>stands for a key&apos;s name where a code names no key: &quot;for code 250, no key&apos;s&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>žádná klávesa</translation>
     </message>
     <message>
         <source>a list of modifier names (%1)</source>
         <extracomment>%1 is the list of modifier names, which stay untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seznam názvů modifikátorů (%1)</translation>
     </message>
     <message>
         <source>one of %1</source>
         <extracomment>%1 is the list of modifier names, which stay untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jeden z %1</translation>
     </message>
     <message>
         <source>a keystroke {&quot;name&quot;: &quot;...&quot;, &quot;mods&quot;: [...]} or null</source>
         <extracomment>the JSON in braces and the word null stay untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>klávesa {&quot;name&quot;: &quot;...&quot;, &quot;mods&quot;: [...]} nebo null</translation>
     </message>
     <message>
         <source>%1, the number of keys in use (the count follows the keys)</source>
         <extracomment>%1 is the number of keystrokes the sequence holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, počet použitých kláves (počet se řídí klávesami)</translation>
     </message>
     <message>
         <source>a list of at most %1 keystrokes, null for an empty position</source>
         <extracomment>%1 is the number of key positions; null stays untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seznam nejvýše %1 kláves, null pro prázdnou pozici</translation>
     </message>
     <message>
         <source>a whole number from 0 to 65535 without the LED bits 1, 2 and 4 (&quot;leds&quot; sets them)</source>
         <extracomment>&quot;leds&quot; is a profile member and stays untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>celé číslo od 0 do 65535 bez bitů LED 1, 2 a 4 (ty nastavuje &quot;leds&quot;)</translation>
     </message>
     <message numerus="yes">
         <source>a list of %n whole numbers from 0 to 65535</source>
         <extracomment>%n is the number of words the list holds</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>seznam %n celého čísla od 0 do 65535</numerusform>
+            <numerusform>seznam %n celých čísel od 0 do 65535</numerusform>
+            <numerusform>seznam %n celých čísel od 0 do 65535</numerusform>
         </translation>
     </message>
     <message>
         <source>not JSON: the text ends at line %1, column %2 before its value does</source>
-        <translation type="unfinished">není JSON: text končí na řádku %1, sloupci %2 dřív než jeho hodnota</translation>
+        <translation>není JSON: text končí na řádku %1, ve sloupci %2 dřív než jeho hodnota</translation>
     </message>
     <message>
         <source>not JSON: a value is due at line %1, column %2, not %3</source>
-        <translation type="unfinished">není JSON: na řádku %1, sloupci %2 se očekává hodnota, ne %3</translation>
+        <translation>není JSON: na řádku %1, ve sloupci %2 se očekává hodnota, ne %3</translation>
     </message>
     <message>
         <source>not JSON: a member name in double quotes is due at line %1, column %2, not %3</source>
-        <translation type="unfinished">není JSON: na řádku %1, sloupci %2 se očekává název členu ve dvojitých uvozovkách, ne %3</translation>
+        <translation>není JSON: na řádku %1, ve sloupci %2 se očekává název položky ve dvojitých uvozovkách, ne %3</translation>
     </message>
     <message>
         <source>not JSON: a colon is due after the member name at line %1, column %2, not %3</source>
-        <translation type="unfinished">není JSON: na řádku %1, sloupci %2 se za názvem členu očekává dvojtečka, ne %3</translation>
+        <translation>není JSON: na řádku %1, ve sloupci %2 se za názvem položky očekává dvojtečka, ne %3</translation>
     </message>
     <message>
         <source>not JSON: a comma or a closing brace is due at line %1, column %2, not %3</source>
-        <translation type="unfinished">není JSON: na řádku %1, sloupci %2 se očekává čárka nebo zavírací složená závorka, ne %3</translation>
+        <translation>není JSON: na řádku %1, ve sloupci %2 se očekává čárka nebo uzavírací složená závorka, ne %3</translation>
     </message>
     <message>
         <source>not JSON: a comma or a closing bracket is due at line %1, column %2, not %3</source>
-        <translation type="unfinished">není JSON: na řádku %1, sloupci %2 se očekává čárka nebo zavírací hranatá závorka, ne %3</translation>
+        <translation>není JSON: na řádku %1, ve sloupci %2 se očekává čárka nebo uzavírací hranatá závorka, ne %3</translation>
     </message>
     <message>
         <source>not JSON: the string that starts at line %1, column %2 is not closed</source>
-        <translation type="unfinished">není JSON: řetězec, který začíná na řádku %1, sloupci %2, není ukončen</translation>
+        <translation>není JSON: řetězec začínající na řádku %1, ve sloupci %2 není uzavřen</translation>
     </message>
     <message>
         <source>not JSON: %3 at line %1, column %2 is not an escape that JSON has</source>
-        <translation type="unfinished">není JSON: %3 na řádku %1, sloupci %2 není escape sekvence, kterou JSON zná</translation>
+        <translation>není JSON: %3 na řádku %1, ve sloupci %2 není escape sekvence, kterou JSON zná</translation>
     </message>
     <message>
         <source>not JSON: the control character %3 at line %1, column %2 stands in a string unescaped</source>
-        <translation type="unfinished">není JSON: řídicí znak %3 na řádku %1, sloupci %2 stojí v řetězci bez escape sekvence</translation>
+        <translation>není JSON: řídicí znak %3 na řádku %1, ve sloupci %2 stojí v řetězci bez escapování</translation>
     </message>
     <message>
         <source>not JSON: the bytes at line %1, column %2 are not UTF-8 text</source>
-        <translation type="unfinished">není JSON: bajty na řádku %1, sloupci %2 nejsou text v UTF-8</translation>
+        <translation>není JSON: bajty na řádku %1, ve sloupci %2 nejsou text v UTF-8</translation>
     </message>
     <message>
         <source>not JSON: %3 at line %1, column %2 is not a number as JSON writes numbers</source>
-        <translation type="unfinished">není JSON: %3 na řádku %1, sloupci %2 není číslo v zápisu JSON</translation>
+        <translation>není JSON: %3 na řádku %1, ve sloupci %2 není číslo zapsané tak, jak čísla zapisuje JSON</translation>
     </message>
     <message>
         <source>not JSON: more follows the value at line %1, column %2</source>
-        <translation type="unfinished">není JSON: za hodnotou na řádku %1, sloupci %2 ještě něco následuje</translation>
+        <translation>není JSON: za hodnotou na řádku %1, ve sloupci %2 ještě něco následuje</translation>
     </message>
     <message>
         <source>not JSON: lists and objects nest deeper than %3 levels at line %1, column %2</source>
-        <translation type="unfinished">není JSON: seznamy a objekty jsou na řádku %1, sloupci %2 vnořeny hlouběji než do %3 úrovní</translation>
+        <translation>není JSON: seznamy a objekty jsou na řádku %1, ve sloupci %2 vnořeny hlouběji než do %3 úrovní</translation>
     </message>
     <message>
         <source>not JSON: %3 at line %1, column %2</source>
-        <translation type="unfinished">není JSON: %3 na řádku %1, sloupci %2</translation>
+        <translation>není JSON: %3 na řádku %1, ve sloupci %2</translation>
     </message>
     <message>
         <source>a number JSON can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>číslo, které JSON pojme</translation>
     </message>
     <message>
         <source>not JSON: %1 is a number JSON cannot hold (line %2, column %3)</source>
         <extracomment>%1 is the number as written, %2 and %3 its line and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>není JSON: %1 je číslo, které JSON nepojme (řádek %2, sloupec %3)</translation>
     </message>
     <message>
         <source>%1: %2 is a number JSON cannot hold (line %3, column %4)</source>
         <extracomment>%1 is the field path, %2 the number as written, %3 and %4 its line and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 je číslo, které JSON nepojme (řádek %3, sloupec %4)</translation>
     </message>
     <message>
         <source>JSON text</source>
-        <translation type="unfinished"></translation>
+        <translation>text JSON</translation>
     </message>
     <message>
         <source>each member once in its object</source>
-        <translation type="unfinished"></translation>
+        <translation>každá položka v objektu jen jednou</translation>
     </message>
     <message>
         <source>%1: named again on line %2 (first on line %3): each member may be named once</source>
         <extracomment>%1 is the member&apos;s path, %2 and %3 the lines where it is named</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: uvedeno znovu na řádku %2 (poprvé na řádku %3): každá položka smí být uvedena jen jednou</translation>
     </message>
     <message>
         <source>a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>objekt JSON</translation>
     </message>
     <message>
         <source>not a profile: the JSON text holds no object</source>
-        <translation type="unfinished"></translation>
+        <translation>není profil: text JSON neobsahuje žádný objekt</translation>
     </message>
 </context>
 <context>
